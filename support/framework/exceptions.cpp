@@ -1,0 +1,3 @@
+#include "exceptions.h"
+
+void Abort() { throw EAbort("Operation aborted"); }
