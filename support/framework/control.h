@@ -1,0 +1,116 @@
+// Controls: a place inside a parent window, with caption, colour, font and visibility.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "component.h"
+#include "graphics.h"
+
+class TWinControl;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+PENDREL_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient");
+
+struct TPoint {
+    int X = 0, Y = 0;
+};
+struct TRect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+};
+
+class TControl : public TComponent {
+    PENDREL_CLASS(TControl, TComponent)
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+
+    int GetLeft() const { return left_; }
+    void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
+    int GetTop() const { return top_; }
+    void SetTop(int value) { SetBounds(left_, value, width_, height_); }
+    int GetWidth() const { return width_; }
+    void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
+    int GetHeight() const { return height_; }
+    void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+    virtual int ClientWidth() const { return width_; }
+    virtual int ClientHeight() const { return height_; }
+    // Client coordinates of this control to those of the screen (through every parent) and back.
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+    virtual TPoint ClientOrigin() const;
+
+    bool GetVisible() const { return visible_; }
+    void SetVisible(bool value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool GetEnabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    TAlign GetAlign() const { return align_; }
+    void SetAlign(TAlign value);
+
+    const std::string& GetCaption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    const std::string& GetText() const { return caption_; }
+    void SetText(const std::string& value) { SetCaption(value); }
+    const std::string& GetHint() const { return hint_; }
+    void SetHint(const std::string& value) { hint_ = value; }
+    bool GetShowHint() const { return showHint_; }
+    void SetShowHint(bool value) { showHint_ = value; }
+    TCursor GetCursor() const { return cursor_; }
+    void SetCursor(TCursor value) { cursor_ = value; }
+
+    TColor GetColor() const { return color_; }
+    void SetColor(TColor value);
+    bool GetParentColor() const { return parentColor_; }
+    void SetParentColor(bool value);
+    TFont* GetFont() const { return font_.get(); }
+    void SetFont(TFont* value) { font_->Assign(value); }
+    bool GetParentFont() const { return parentFont_; }
+    void SetParentFont(bool value);
+    // Stored only when not taken from the parent.
+    bool IsColorStored() const { return !parentColor_; }
+    bool IsFontStored() const { return !parentFont_; }
+
+    // Redraws the control's area of its parent window.
+    virtual void Invalidate();
+    // The parent's font or colour changed.
+    virtual void ParentFontChanged();
+    virtual void ParentColorChanged();
+
+    TComponent* GetParentComponent() const override;
+    bool HasParent() const override { return true; }
+    void SetParentComponent(TComponent* parent) override;
+
+protected:
+    friend class TWinControl;
+    virtual void FontChanged();
+    virtual void ColorChanged() { Invalidate(); }
+    virtual void BoundsChanged() {}
+    virtual void VisibleChanged();
+    virtual void TextChanged() { Invalidate(); }
+    virtual void EnabledChanged() { Invalidate(); }
+    // The window already shows this text: store it without echoing it back.
+    void SetTextSilently(const std::string& text) { caption_ = text; }
+
+private:
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    TAlign align_ = alNone;
+    std::string caption_;
+    std::string hint_;
+    bool showHint_ = false;
+    TCursor cursor_ = crDefault;
+    TColor color_ = clWindow;
+    bool parentColor_ = false;
+    std::unique_ptr<TFont> font_;
+    bool parentFont_ = true;
+};

@@ -1,0 +1,52 @@
+// Published properties: typed accessors found by name and enumerated in declaration order.
+#pragma once
+#include <any>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <typeindex>
+
+#include "typeinfo.h"
+
+class TObject;
+class TMetaClass;
+
+struct TPropInfo {
+    std::string Name;
+    const TTypeInfo* PropType = nullptr;
+    // Ordinal defaults: a value equal to Default is not stored. Without one the value always is.
+    bool HasDefault = false;
+    int64_t Default = 0;
+    std::function<bool(const TObject&)> IsStored;  // empty: stored
+
+    // Accessors; which ones are set depends on the kind.
+    std::function<int64_t(const TObject&)> GetOrd;  // integer, char, enumeration, set (bit mask), int64
+    std::function<void(TObject&, int64_t)> SetOrd;
+    std::function<long double(const TObject&)> GetFloat;
+    std::function<void(TObject&, long double)> SetFloat;
+    std::function<std::string(const TObject&)> GetStr;
+    std::function<void(TObject&, const std::string&)> SetStr;
+    std::function<TObject*(const TObject&)> GetObject;
+    std::function<void(TObject&, TObject*)> SetObject;
+    const TMetaClass& (*ObjectClass)() = nullptr;  // class kind: the declared class
+    std::function<std::string(const TObject&)> GetMethodName;
+    // Binds the event to the published method of that name of root; false when it has none of that signature.
+    std::function<bool(TObject&, const std::string&, TObject* root)> SetMethod;
+
+    TTypeKind Kind() const { return PropType->Kind; }
+    bool Writable() const { return SetOrd || SetFloat || SetStr || SetObject || SetMethod; }
+};
+
+// A method of a class that events can be bound to by name.
+struct TPublishedMethod {
+    std::string Name;
+    std::type_index Signature;                        // typeid of the std::function it binds as
+    std::function<std::any(TObject* self)> MakeHandler;  // returns that std::function bound to self
+};
+
+// Property access by name, for the streaming system and the designer's inspector.
+const TPropInfo* GetPropInfo(const TObject& object, const std::string& name);
+const std::vector<TPropInfo>& GetPropList(const TObject& object);
+bool IsStoredProp(const TObject& object, const TPropInfo& prop);
+// True when the property holds its default (so it is not written).
+bool IsDefaultPropValue(const TObject& object, const TPropInfo& prop);

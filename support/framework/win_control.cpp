@@ -1,0 +1,210 @@
+#include "win_control.h"
+
+#include <algorithm>
+
+#include "exceptions.h"
+
+namespace {
+TWindowPeerFactory& PeerFactory() {
+    static TWindowPeerFactory factory;
+    return factory;
+}
+}  // namespace
+
+void SetWindowPeerFactory(TWindowPeerFactory factory) { PeerFactory() = std::move(factory); }
+
+bool HasWindowSystem() { return static_cast<bool>(PeerFactory()); }
+
+PENDREL_IMPLEMENT_CLASS(TWinControl)
+
+void TWinControl::DeclareProperties(TClassBuilder<TWinControl>&) {}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    // Child controls go with their parent, whoever owns them.
+    while (!controls_.empty()) {
+        TControl* last = controls_.back();
+        RemoveControl(last);
+        delete last;
+    }
+    peer_.reset();
+}
+
+TControl* TWinControl::Controls(int index) const {
+    if (index < 0 || index >= ControlCount()) throw EListError("Control index out of bounds (" + std::to_string(index) + ")");
+    return controls_[static_cast<size_t>(index)];
+}
+
+TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* c = *it;
+        if (c->GetVisible() && (allowDisabled || c->GetEnabled()) && c->BoundsRect().Contains(pos)) return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    if (control->Parent() == this) return;
+    if (control->Parent()) control->Parent()->RemoveControl(control);
+    controls_.push_back(control);
+    control->parent_ = this;
+    control->ParentFontChanged();
+    control->ParentColorChanged();
+    if (peer_) peer_->ChildAdded(*control);
+    if (control->GetAlign() != alNone) Realign();
+    control->Invalidate();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    auto it = std::find(controls_.begin(), controls_.end(), control);
+    if (it == controls_.end()) return;
+    control->Invalidate();
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->DestroyHandle();
+    controls_.erase(it);
+    control->parent_ = nullptr;
+    if (control->GetAlign() != alNone) Realign();
+}
+
+void TWinControl::BringToFront(TControl* control) {
+    auto it = std::find(controls_.begin(), controls_.end(), control);
+    if (it == controls_.end()) return;
+    std::rotate(it, it + 1, controls_.end());
+    control->Invalidate();
+}
+
+void TWinControl::SendToBack(TControl* control) {
+    auto it = std::find(controls_.begin(), controls_.end(), control);
+    if (it == controls_.end()) return;
+    std::rotate(controls_.begin(), it, it + 1);
+    control->Invalidate();
+}
+
+int TWinControl::GetTabOrder() const {
+    if (!Parent()) return -1;
+    int order = 0;
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+        TControl* c = Parent()->Controls(i);
+        if (c == this) return order;
+        if (dynamic_cast<TWinControl*>(c)) ++order;
+    }
+    return -1;
+}
+
+void TWinControl::SetTabOrder(int order) {
+    TWinControl* parent = Parent();
+    if (!parent || order < 0 || order == GetTabOrder()) return;
+    // Tab order follows the child order of windowed siblings.
+    auto& siblings = parent->controls_;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), this));
+    int seen = 0;
+    auto it = siblings.begin();
+    for (; it != siblings.end(); ++it)
+        if (dynamic_cast<TWinControl*>(*it) && seen++ == order) break;
+    siblings.insert(it, this);
+}
+
+void TWinControl::EnableAlign() {
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
+}
+
+void TWinControl::Realign() {
+    if (alignDisabled_ > 0) return;
+    TRect area = ClientRect();
+    AlignControls(area);
+}
+
+void TWinControl::AlignControls(TRect& area) {
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : controls_) {
+            if (c->GetAlign() != align || !c->GetVisible()) continue;
+            const int w = c->GetWidth(), h = c->GetHeight();
+            switch (align) {
+                case alTop: c->SetBounds(area.Left, area.Top, area.Right - area.Left, h); area.Top += h; break;
+                case alBottom: area.Bottom -= h; c->SetBounds(area.Left, area.Bottom, area.Right - area.Left, h); break;
+                case alLeft: c->SetBounds(area.Left, area.Top, w, area.Bottom - area.Top); area.Left += w; break;
+                case alRight: area.Right -= w; c->SetBounds(area.Right, area.Top, w, area.Bottom - area.Top); break;
+                default: c->SetBounds(area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top);
+            }
+        }
+    }
+}
+
+void TWinControl::HandleNeeded() {
+    if (peer_) return;
+    if (Parent()) Parent()->HandleNeeded();
+    if (peer_) return;  // the parent's creation made this window too
+    CreateHandle();
+}
+
+void TWinControl::CreateHandle() {
+    if (!PeerFactory()) throw EInvalidOperation("Control '" + GetName() + "' cannot have a window: no window system");
+    peer_ = PeerFactory()(*this);
+    for (TControl* c : controls_) peer_->ChildAdded(*c);
+}
+
+void* TWinControl::Handle() {
+    HandleNeeded();
+    return peer_->Handle();
+}
+
+void TWinControl::DestroyHandle() {
+    for (TControl* c : controls_)
+        if (auto* windowed = dynamic_cast<TWinControl*>(c)) windowed->DestroyHandle();
+    peer_.reset();
+}
+
+void TWinControl::ShowWindowCommand(bool show) {
+    if (peer_) peer_->ShowWindow(show);
+}
+
+void TWinControl::InvalidateRect(const TRect& area) {
+    if (peer_) peer_->Invalidate(&area);
+}
+
+void TWinControl::Invalidate() {
+    if (peer_) peer_->Invalidate(nullptr);
+}
+
+TPoint TWinControl::ClientOrigin() const {
+    if (peer_) return peer_->ClientOrigin();
+    return TControl::ClientOrigin();
+}
+
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    for (TControl* c : controls_)
+        if (c->Owner() == root) proc(c);
+}
+
+void TWinControl::FontChanged() {
+    TControl::FontChanged();
+    for (TControl* c : controls_) c->ParentFontChanged();
+}
+
+void TWinControl::ColorChanged() {
+    TControl::ColorChanged();
+    for (TControl* c : controls_) c->ParentColorChanged();
+}
+
+void TWinControl::BoundsChanged() {
+    if (peer_) peer_->BoundsChanged();
+    Realign();
+}
+
+void TWinControl::VisibleChanged() {
+    TControl::VisibleChanged();
+    if (peer_) peer_->VisibleChanged();
+}
+
+void TWinControl::TextChanged() {
+    if (peer_) peer_->TextChanged();
+}
+
+void TWinControl::EnabledChanged() {
+    if (peer_) peer_->EnabledChanged();
+}
+
+void HClearControl(TWinControl* control) {
+    if (!control) return;
+    while (control->ControlCount() > 0) delete control->Controls(0);
+}
