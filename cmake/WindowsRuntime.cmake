@@ -1,0 +1,35 @@
+# The MinGW runtime of the Windows builds.
+#
+# libstdc++ and libgcc are linked as DLLs: with one copy of the unwinder and of the
+# C++ runtime per process, an exception thrown in one module is caught in another.
+# The DLLs are copied next to the programs so that they run from the build folder.
+add_link_options(-shared-libgcc)
+
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
+  set(pendrel_libgcc_dll libgcc_s_dw2-1.dll)
+else()
+  set(pendrel_libgcc_dll libgcc_s_seh-1.dll)
+endif()
+
+set(pendrel_runtime_dlls)
+foreach(dll libstdc++-6.dll ${pendrel_libgcc_dll} libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  # The compiler answers with the bare name when it does not know the file.
+  if(NOT IS_ABSOLUTE "${dll_path}" OR NOT EXISTS "${dll_path}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not ship ${dll}")
+  endif()
+  file(REAL_PATH "${dll_path}" dll_path)
+  list(APPEND pendrel_runtime_dlls ${dll_path})
+endforeach()
+
+set(pendrel_copied_dlls)
+foreach(dll_path ${pendrel_runtime_dlls})
+  get_filename_component(dll ${dll_path} NAME)
+  add_custom_command(OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
+                     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${dll_path} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
+                     DEPENDS ${dll_path}
+                     COMMENT "Copying ${dll}")
+  list(APPEND pendrel_copied_dlls ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll})
+endforeach()
+add_custom_target(pendrel_runtime_dlls ALL DEPENDS ${pendrel_copied_dlls})
