@@ -72,6 +72,15 @@ public:
         return TPropBuilder<T>(meta_.AddProperty(std::move(info)));
     }
 
+    // A read-only property whose getter updates a cache of the object's own.
+    template <class C, class R>
+    TPropBuilder<T> Property(const char* name, R (C::*get)()) {
+        using Value = std::decay_t<R>;
+        TPropInfo info = Describe<Value>(name);
+        Accessors<Value>(info, [get](const TObject& o) -> Value { return (const_cast<T&>(static_cast<const T&>(o)).*get)(); }, nullptr);
+        return TPropBuilder<T>(meta_.AddProperty(std::move(info)));
+    }
+
     // A property read and written straight from a data member.
     template <class C, class Value>
     TPropBuilder<T> Field(const char* name, Value C::*field) {

@@ -47,6 +47,8 @@ public:
     // Reads one record and creates its component (owned by Owner, child of Parent);
     // null when the error hook chose to pass over it.
     TComponent* ReadComponent();
+    // Passes over one record (after its signature) without creating anything.
+    void SkipComponentRecord();
 
     void BeginReferences();
     void FixupReferences();

@@ -279,3 +279,10 @@ void TReader::SkipComponent() {
     }
     ReadListEnd();
 }
+
+void TReader::SkipComponentRecord() {
+    ReadPrefix();
+    ReadStr();
+    ReadStr();
+    SkipComponent();
+}

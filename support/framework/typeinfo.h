@@ -6,6 +6,9 @@
 
 class TMetaClass;
 
+// 8-bit text in the process code page (UTF-8 in these programs).
+using AnsiString = std::string;
+
 enum class TTypeKind { tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod, tkInt64 };
 enum class TOrdType { otSByte, otUByte, otSWord, otUWord, otSLong, otULong };
 enum class TFloatType { ftSingle, ftDouble, ftExtended, ftCurr };

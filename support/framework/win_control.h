@@ -55,6 +55,9 @@ public:
     void Realign();
     bool AlignDisabled() const { return alignDisabled_ > 0; }
 
+    // Top-level forms answer true; a form is where component names must be unique.
+    virtual bool IsForm() const { return false; }
+
     bool HandleAllocated() const { return peer_ != nullptr; }
     // Creates the window (and the parent's first); raises EInvalidOperation without a window system.
     void HandleNeeded();

@@ -1,0 +1,115 @@
+#include "control_text.h"
+
+#include <cstring>
+#include <string>
+
+#include "persistence_texts.h"
+#include "support/framework/exceptions.h"
+#include "support/framework/object_text.h"
+#include "support/framework/parser.h"
+#include "support/framework/stream.h"
+#include "support/framework/value_codes.h"
+
+namespace {
+void WriteText(TStream& out, const std::string& text) { out.WriteBuffer(text.data(), static_cast<int32_t>(text.size())); }
+
+std::string Blanks(int level) { return std::string(static_cast<size_t>(2 * level), ' '); }
+
+// A length or count of the binary form; it can never exceed what the stream still holds.
+int32_t ReadCount(TStream& binary, const char* what) {
+    const int32_t value = binary.ReadInt32();
+    if (value < 0 || value > binary.Remaining()) throw EReadError(std::string("Invalid ") + what + " in control stream: " + std::to_string(value));
+    return value;
+}
+
+void CheckDepth(int level) {
+    if (level > kMaxNestingDepth) throw EReadError("Controls nested too deeply");
+}
+}  // namespace
+
+bool IsTextControlStream(TStream* stream) {
+    const int64_t position = stream->GetPosition();
+    char head[11];
+    try {
+        stream->ReadBuffer(head, sizeof head);
+    } catch (...) {
+        stream->SetPosition(position);
+        throw;
+    }
+    stream->SetPosition(position);
+    return std::memcmp(head, "object ", 7) == 0 || std::memcmp(head, "inherited ", 10) == 0 ||
+           std::memcmp(head, "inline ", 7) == 0;
+}
+
+void HWriteHexAsText(int level, TStream* input, TStream* output, int count) {
+    static const char digits[] = "0123456789ABCDEF";
+    const std::string lineBreak = "\r\n" + Blanks(level);
+    for (int i = 0; i < count; ++i) {
+        if (i % 32 == 0) WriteText(*output, lineBreak);
+        uint8_t byte;
+        input->ReadBuffer(&byte, 1);
+        const char pair[2] = {digits[byte >> 4], digits[byte & 15]};
+        output->WriteBuffer(pair, 2);
+    }
+}
+
+void RenderControlText(TStream& binary, TStream& text, int level) {
+    CheckDepth(level);
+    HObjectBinaryToText(level, &binary, &text);
+    const int32_t dataLength = ReadCount(binary, "data length");
+    if (dataLength != 0) {
+        WriteText(text, Blanks(level) + "{ " + std::to_string(dataLength) + " ");
+        HWriteHexAsText(level + 1, &binary, &text, dataLength);
+        WriteText(text, " }\r\n");
+    }
+    const int32_t childCount = ReadCount(binary, "child count");
+    if (childCount == 0) return;
+    WriteText(text, Blanks(level) + "BEGIN " + std::to_string(childCount) + "\r\n");
+    for (int32_t i = 0; i < childCount; ++i) RenderControlText(binary, text, level + 1);
+    WriteText(text, Blanks(level) + "END\r\n");
+}
+
+namespace {
+int32_t ExpectInteger(TParser& parser) {
+    if (parser.NextToken() != toInteger) throw EParserError(persistence_texts::ExpectedInteger.Get());
+    const int64_t value = parser.TokenInt();
+    if (value < INT32_MIN || value > INT32_MAX) throw EParserError(persistence_texts::ExpectedInteger.Get());
+    return static_cast<int32_t>(value);
+}
+
+void ParseDataBlock(TParser& parser, TStream& binary) {
+    if (parser.Token() != '{') {
+        binary.WriteInt32(0);
+        return;
+    }
+    binary.WriteInt32(ExpectInteger(parser));
+    parser.HexToBinary(binary);
+    if (parser.Token() != '}') throw EParserError(persistence_texts::ExpectedClosingBrace.Get());
+    parser.NextToken();
+}
+
+void ParseChildren(TParser& parser, TStream& binary, int level) {
+    if (!parser.TokenSymbolIs("BEGIN")) {
+        binary.WriteInt32(0);
+        return;
+    }
+    const int32_t count = ExpectInteger(parser);
+    binary.WriteInt32(count);
+    if (parser.NextToken() != toSymbol) throw EParserError(persistence_texts::ExpectedSymbol.Get());
+    if (count != 0) {
+        do {
+            CheckDepth(level + 1);
+            HObjectTextToBinary(&parser, &binary);
+            ParseDataBlock(parser, binary);
+            ParseChildren(parser, binary, level + 1);
+        } while (!parser.TokenSymbolIs("END"));
+    }
+    parser.NextToken();
+}
+}  // namespace
+
+void ParseControlText(TParser& parser, TStream& binary) {
+    HObjectTextToBinary(&parser, &binary);
+    ParseDataBlock(parser, binary);
+    ParseChildren(parser, binary, 0);
+}

@@ -1,0 +1,20 @@
+// The text form of a control stream: detection, hex blocks, rendering and parsing.
+#pragma once
+
+class TStream;
+class TParser;
+
+// True when the stream, at its position, starts with "object ", "inherited " or "inline ".
+// Reads 11 bytes exactly (a shorter stream raises the read error) and restores the position.
+bool IsTextControlStream(TStream* stream);
+
+// Writes count bytes of input as upper-case hex pairs; before byte 0 and every 32nd byte,
+// CR LF and twice level blanks.
+void HWriteHexAsText(int level, TStream* input, TStream* output, int count);
+
+// Renders the control entry at binary's position (record, data block, children) as text at level.
+void RenderControlText(TStream& binary, TStream& text, int level = 0);
+
+// Parses one control entry of text starting at the parser's token into binary control stream form.
+// Raises the parser's errors; the caller reports them with the line.
+void ParseControlText(TParser& parser, TStream& binary);

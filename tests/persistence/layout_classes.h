@@ -1,0 +1,39 @@
+// Small layout classes for the tests: a container and a key with a label and a code.
+#pragma once
+#include "support/framework/class_registry.h"
+#include "support/framework/std_controls.h"
+
+class HDesignPanel : public TWinControl {
+    PENDREL_CLASS(HDesignPanel, TWinControl)
+public:
+    explicit HDesignPanel(TComponent* owner) : TWinControl(owner) { SetColor(clBtnFace); }
+};
+
+class OSKKey : public TControl {
+    PENDREL_CLASS(OSKKey, TControl)
+public:
+    explicit OSKKey(TComponent* owner) : TControl(owner) {}
+    const std::string& GetKeyLabel() const { return keyLabel_; }
+    void SetKeyLabel(const std::string& value) { keyLabel_ = value; }
+    int GetKeyCode() const { return keyCode_; }
+    void SetKeyCode(int value) { keyCode_ = value; }
+    TControl* GetBuddy() const { return buddy_; }
+    void SetBuddy(TControl* value) { buddy_ = value; }
+    int LoadedCalls = 0;
+    void Loaded() override {
+        TControl::Loaded();
+        ++LoadedCalls;
+    }
+
+private:
+    std::string keyLabel_;
+    int keyCode_ = 0;
+    TControl* buddy_ = nullptr;
+};
+
+inline void RegisterLayoutTestClasses() {
+    RegisterClass(HDesignPanel::StaticClass());
+    RegisterClass(OSKKey::StaticClass());
+    RegisterClass(TLabel::StaticClass());
+    RegisterClass(TEdit::StaticClass());
+}
