@@ -1,0 +1,20 @@
+#include "support/lib/text_compare.h"
+
+namespace {
+unsigned char Folded(unsigned char c, bool caseSensitive) {
+    if (!caseSensitive && c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c - 'A' + 'a');
+    return c;
+}
+}  // namespace
+
+int StrCmp(const char* a, const char* b, int length, bool caseSensitive) {
+    if (!a) a = "";
+    if (!b) b = "";
+    for (long long i = 0; length < 0 || i < length; ++i) {
+        const unsigned char ca = Folded(static_cast<unsigned char>(a[i]), caseSensitive);
+        const unsigned char cb = Folded(static_cast<unsigned char>(b[i]), caseSensitive);
+        if (ca != cb) return ca < cb ? -1 : 1;
+        if (ca == 0) break;
+    }
+    return 0;
+}
