@@ -1,0 +1,76 @@
+#include "layout_check.h"
+
+#include "components/persistence/control_io.h"
+#include "layout_file.h"
+#include "support/framework/class_registry.h"
+#include "support/framework/exceptions.h"
+#include "support/framework/parser.h"
+#include "support/framework/scroll_box.h"
+#include "support/framework/std_controls.h"
+#include "support/framework/stream.h"
+
+namespace {
+std::string Bytes(const TMemoryStream& stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+
+// The root record's class from the text's first line: "object [Name:] Class". The reader
+// takes the root as the existing container and never looks its class up, so this does.
+std::string RootClassName(TMemoryStream& text) {
+    text.SetPosition(0);
+    TParser parser(text);
+    parser.NextToken();
+    std::string className = parser.TokenString();
+    if (parser.NextToken() == ':') {
+        parser.NextToken();
+        className = parser.TokenString();
+    }
+    return className;
+}
+
+// Renders the binary form, parses the rendering and renders that again: both renderings
+// must agree, which also checks every count and length on the way.
+void CheckRoundTrip(TMemoryStream& binary, TMemoryStream& text) {
+    LayoutBinaryToText(binary, text);
+    TMemoryStream reparsed;
+    LayoutTextToBinary(text, reparsed);
+    TMemoryStream rendered;
+    LayoutBinaryToText(reparsed, rendered);
+    if (Bytes(rendered) != Bytes(text)) throw EReadError("The layout does not convert back to the same text");
+}
+
+void CheckClasses(TMemoryStream& binary, TMemoryStream& text) {
+    const std::string rootClass = RootClassName(text);
+    if (!GetClass(rootClass)) throw EClassNotFound("Class " + rootClass + " not found");
+
+    TComponent owner(nullptr);
+    auto* container = new TScrollBox(&owner);
+    auto* io = new HControlIO(&owner);
+    io->SetControl(container);
+    std::string firstError;
+    io->OnReadError = [&firstError](TReader*, const AnsiString message, bool& handled) {
+        if (firstError.empty()) firstError = message;
+        handled = false;
+    };
+    binary.SetPosition(0);
+    try {
+        io->Load(&binary);
+    } catch (const Exception& e) {
+        throw EReadError(firstError.empty() ? e.Message : firstError);
+    }
+    if (!firstError.empty()) throw EReadError(firstError);
+}
+}  // namespace
+
+void RegisterLayoutClasses() {
+    RegisterClass(TScrollBox::StaticClass());
+    RegisterClass(TLabel::StaticClass());
+    RegisterClass(TEdit::StaticClass());
+}
+
+void CheckLayout(TMemoryStream& content) {
+    TMemoryStream binary;
+    binary.LoadFromStream(content);
+    if (IsLayoutText(content)) LayoutTextToBinary(content, binary);
+    TMemoryStream text;
+    CheckRoundTrip(binary, text);
+    CheckClasses(binary, text);
+}

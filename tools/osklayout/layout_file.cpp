@@ -1,0 +1,64 @@
+#include "layout_file.h"
+
+#include "components/persistence/control_text.h"
+#include "components/persistence/persistence_texts.h"
+#include "support/framework/exceptions.h"
+#include "support/framework/parser.h"
+#include "support/framework/stream.h"
+#include "support/lib/format.h"
+#include "support/lib/stream_files.h"
+
+namespace {
+std::string Bytes(const TMemoryStream& stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+
+void ParseWholeText(TParser& parser, TStream& binary) {
+    ParseControlText(parser, binary);
+    if (parser.Token() != toEOF) throw EParserError("Unexpected text after the layout");
+}
+}  // namespace
+
+void LoadLayoutFile(const std::string& fileName, TMemoryStream& content) { HLoadStream(&content, fileName.c_str()); }
+
+bool IsLayoutText(TMemoryStream& content) {
+    content.SetPosition(0);
+    if (content.GetSize() < 11) throw EReadError("The file is too short to be a layout");
+    return IsTextControlStream(&content);
+}
+
+void LayoutTextToBinary(TStream& text, TMemoryStream& binary) {
+    binary.Clear();
+    text.SetPosition(0);
+    TParser parser(text);
+    try {
+        ParseWholeText(parser, binary);
+    } catch (const Exception& e) {
+        throw EParserError(Message(persistence_texts::ErrorParsingInput.Get(), parser.SourceLine(), e.Message.c_str()));
+    }
+}
+
+void LayoutBinaryToText(TStream& binary, TMemoryStream& text) {
+    text.Clear();
+    binary.SetPosition(0);
+    RenderControlText(binary, text);
+    if (binary.Remaining() != 0) throw EReadError("Unexpected data after the layout");
+}
+
+std::string LayoutText(TMemoryStream& content) {
+    TMemoryStream converted;
+    if (IsLayoutText(content)) {
+        LayoutTextToBinary(content, converted);
+        return Bytes(content);
+    }
+    LayoutBinaryToText(content, converted);
+    return Bytes(converted);
+}
+
+std::string LayoutBinary(TMemoryStream& content) {
+    TMemoryStream converted;
+    if (IsLayoutText(content)) {
+        LayoutTextToBinary(content, converted);
+        return Bytes(converted);
+    }
+    LayoutBinaryToText(content, converted);
+    return Bytes(content);
+}
