@@ -32,7 +32,7 @@ struct TRun {
     std::string Err;
 };
 
-TRun Run(const std::vector<std::string>& args) {
+TRun RunTool(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int code = RunOsklayout(args, out, err);
     return {code, out.str(), err.str()};
@@ -52,13 +52,13 @@ protected:
         const std::string file = folder.File(name);
         std::vector<std::string> args{"convert", kSample, file};
         args.insert(args.end(), options.begin(), options.end());
-        const TRun run = Run(args);
+        const TRun run = RunTool(args);
         EXPECT_EQ(run.Code, kOsklayoutOk) << run.Err;
         return file;
     }
     // The check's single error line for this layout text.
     std::string CheckError(const std::string& text) {
-        const TRun run = Run({"check", Write("broken.osk", text)});
+        const TRun run = RunTool({"check", Write("broken.osk", text)});
         EXPECT_EQ(run.Code, kOsklayoutFailed);
         EXPECT_EQ(run.Out, "");
         EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << run.Err;
@@ -69,7 +69,7 @@ protected:
 };
 
 TEST_F(Osklayout, PrintOfTheTextFormIsTheFileItself) {
-    const TRun run = Run({"print", kSample});
+    const TRun run = RunTool({"print", kSample});
     EXPECT_EQ(run.Code, kOsklayoutOk) << run.Err;
     EXPECT_EQ(run.Out, ReadFileBytes(kSample));
     EXPECT_NE(run.Out.find("'\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82'"), std::string::npos);  // 'Привет'
@@ -84,7 +84,7 @@ TEST_F(Osklayout, PrintGivesTheSameTextForEveryForm) {
     ASSERT_NE(ReadFileBytes(packedBinary), ReadFileBytes(binary));
     ASSERT_NE(ReadFileBytes(packedText), expected);
     for (const std::string& file : {binary, packedBinary, packedText}) {
-        const TRun run = Run({"print", file});
+        const TRun run = RunTool({"print", file});
         EXPECT_EQ(run.Code, kOsklayoutOk) << run.Err;
         EXPECT_EQ(run.Out, expected) << file;
     }
@@ -93,15 +93,15 @@ TEST_F(Osklayout, PrintGivesTheSameTextForEveryForm) {
 TEST_F(Osklayout, ConvertTextToBinaryAndBackGivesTheSameBytes) {
     const std::string binary = Converted("binary.osk", {"--binary"});
     const std::string text = folder.File("text.osk");
-    ASSERT_EQ(Run({"convert", binary, text, "--text"}).Code, kOsklayoutOk);
+    ASSERT_EQ(RunTool({"convert", binary, text, "--text"}).Code, kOsklayoutOk);
     EXPECT_EQ(ReadFileBytes(text), ReadFileBytes(kSample));
     const std::string binaryAgain = folder.File("again.osk");
-    ASSERT_EQ(Run({"convert", "--binary", text, binaryAgain}).Code, kOsklayoutOk);
+    ASSERT_EQ(RunTool({"convert", "--binary", text, binaryAgain}).Code, kOsklayoutOk);
     EXPECT_EQ(ReadFileBytes(binaryAgain), ReadFileBytes(binary));
 }
 
 TEST_F(Osklayout, ConvertWithAMissingInputLeavesNoOutput) {
-    const TRun run = Run({"convert", folder.File("missing.osk"), folder.File("out.osk"), "--text"});
+    const TRun run = RunTool({"convert", folder.File("missing.osk"), folder.File("out.osk"), "--text"});
     EXPECT_EQ(run.Code, kOsklayoutFailed);
     EXPECT_NE(run.Err.find("missing.osk"), std::string::npos);
     EXPECT_TRUE(folder.Entries().empty());
@@ -109,14 +109,14 @@ TEST_F(Osklayout, ConvertWithAMissingInputLeavesNoOutput) {
 
 TEST_F(Osklayout, CheckAcceptsTheSampleInEveryForm) {
     for (const std::string& file : {kSample, Converted("binary.osk", {"--binary"}), Converted("binary.osz", {"--binary", "--compress"})}) {
-        const TRun run = Run({"check", file});
+        const TRun run = RunTool({"check", file});
         EXPECT_EQ(run.Code, kOsklayoutOk) << run.Err;
         EXPECT_EQ(run.Err, "");
     }
 }
 
 TEST_F(Osklayout, CheckAcceptsASmallHandWrittenLayout) {
-    const TRun run = Run({"check", Write("small.osk", kSmallLayout)});
+    const TRun run = RunTool({"check", Write("small.osk", kSmallLayout)});
     EXPECT_EQ(run.Code, kOsklayoutOk) << run.Err;
 }
 
@@ -129,7 +129,13 @@ TEST_F(Osklayout, CheckNamesTheLineOfABrokenText) {
 TEST_F(Osklayout, CheckReportsAChildCountThatDoesNotMatch) {
     std::string text = kSmallLayout;
     text.replace(text.find("BEGIN 1"), 7, "BEGIN 2");
-    EXPECT_NE(CheckError(text).find("Error parsing input file at 15 string: "), std::string::npos);
+    EXPECT_NE(CheckError(text).find("A child count or data length does not match the text"), std::string::npos);
+}
+
+TEST_F(Osklayout, CheckReportsADataLengthThatDoesNotMatch) {
+    std::string text = kSmallLayout;
+    text.replace(text.find("end\r\nBEGIN"), 3, "end\r\n{ 4 0102 }");
+    EXPECT_NE(CheckError(text).find("A child count or data length does not match the text"), std::string::npos);
 }
 
 TEST_F(Osklayout, CheckReportsTextAfterTheLayout) {
@@ -159,8 +165,11 @@ TEST_F(Osklayout, CheckAndPrintRefuseATruncatedBinary) {
     for (size_t length : {binary.size() - 1, binary.size() / 2, size_t{12}, size_t{3}}) {
         const std::string file = Write("cut.osk", binary.substr(0, length));
         EXPECT_EQ(CheckError(binary.substr(0, length)).rfind("osklayout: ", 0), 0u) << length;
-        const TRun print = Run({"print", file});
+        const TRun print = RunTool({"print", file});
         EXPECT_EQ(print.Code, kOsklayoutFailed) << length;
+        if (length > 11) {
+            EXPECT_NE(print.Err.find("Damaged binary layout"), std::string::npos) << print.Err;
+        }
         EXPECT_EQ(print.Out, "");
     }
 }
@@ -170,8 +179,17 @@ TEST_F(Osklayout, CheckRefusesBytesAfterABinaryLayout) {
     EXPECT_NE(CheckError(binary + "x").find("Unexpected data after the layout"), std::string::npos);
 }
 
+TEST_F(Osklayout, DamagedCompressedFileIsAnError) {
+    std::string packed = ReadFileBytes(Converted("packed.osk", {"--text", "--compress"}));
+    packed.resize(packed.size() - 4);
+    const TRun run = RunTool({"print", Write("cut.osk", packed)});
+    EXPECT_EQ(run.Code, kOsklayoutFailed);
+    EXPECT_NE(run.Err.find("Corrupt compressed file"), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Out, "");
+}
+
 TEST_F(Osklayout, MissingFileIsAnError) {
-    const TRun run = Run({"check", folder.File("missing.osk")});
+    const TRun run = RunTool({"check", folder.File("missing.osk")});
     EXPECT_EQ(run.Code, kOsklayoutFailed);
     EXPECT_NE(run.Err.find("missing.osk"), std::string::npos);
 }
@@ -189,7 +207,7 @@ TEST_F(Osklayout, BadArgumentsShowTheUsage) {
         {"convert", kSample, "out.osk", "--text", "--fast"},
     };
     for (const auto& args : cases) {
-        const TRun run = Run(args);
+        const TRun run = RunTool(args);
         EXPECT_EQ(run.Code, kOsklayoutUsage);
         EXPECT_NE(run.Err.find("usage: osklayout print FILE"), std::string::npos);
         EXPECT_EQ(run.Out, "");

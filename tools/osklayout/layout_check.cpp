@@ -34,7 +34,7 @@ void CheckRoundTrip(TMemoryStream& binary, TMemoryStream& text) {
     LayoutTextToBinary(text, reparsed);
     TMemoryStream rendered;
     LayoutBinaryToText(reparsed, rendered);
-    if (Bytes(rendered) != Bytes(text)) throw EReadError("The layout does not convert back to the same text");
+    if (Bytes(rendered) != Bytes(text)) throw EConvertError("The layout does not convert back to the same text");
 }
 
 void CheckClasses(TMemoryStream& binary, TMemoryStream& text) {
@@ -67,10 +67,16 @@ void RegisterLayoutClasses() {
 }
 
 void CheckLayout(TMemoryStream& content) {
+    const bool isText = IsLayoutText(content);
     TMemoryStream binary;
     binary.LoadFromStream(content);
-    if (IsLayoutText(content)) LayoutTextToBinary(content, binary);
+    if (isText) LayoutTextToBinary(content, binary);
     TMemoryStream text;
-    CheckRoundTrip(binary, text);
+    try {
+        CheckRoundTrip(binary, text);
+    } catch (const EReadError& e) {
+        // The parser takes counts and lengths on trust; only rendering finds where they are wrong.
+        throw EReadError((isText ? "A child count or data length does not match the text: " : "Damaged binary layout: ") + e.Message);
+    }
     CheckClasses(binary, text);
 }

@@ -43,13 +43,23 @@ void LayoutBinaryToText(TStream& binary, TMemoryStream& text) {
     if (binary.Remaining() != 0) throw EReadError("Unexpected data after the layout");
 }
 
+namespace {
+void RenderBinaryFile(TMemoryStream& binary, TMemoryStream& text) {
+    try {
+        LayoutBinaryToText(binary, text);
+    } catch (const EReadError& e) {
+        throw EReadError("Damaged binary layout: " + e.Message);
+    }
+}
+}  // namespace
+
 std::string LayoutText(TMemoryStream& content) {
     TMemoryStream converted;
     if (IsLayoutText(content)) {
         LayoutTextToBinary(content, converted);
         return Bytes(content);
     }
-    LayoutBinaryToText(content, converted);
+    RenderBinaryFile(content, converted);
     return Bytes(converted);
 }
 
@@ -59,6 +69,6 @@ std::string LayoutBinary(TMemoryStream& content) {
         LayoutTextToBinary(content, converted);
         return Bytes(converted);
     }
-    LayoutBinaryToText(content, converted);
+    RenderBinaryFile(content, converted);
     return Bytes(content);
 }
