@@ -82,8 +82,14 @@ void ParseDataBlock(TParser& parser, TStream& binary) {
         binary.WriteInt32(0);
         return;
     }
-    binary.WriteInt32(ExpectInteger(parser));
+    const int32_t declared = ExpectInteger(parser);
+    binary.WriteInt32(declared);
+    const int64_t start = binary.GetPosition();
     parser.HexToBinary(binary);
+    // A length that differs from the bytes given would misplace every record after the block.
+    if (binary.GetPosition() - start != declared)
+        throw EParserError("Data block declares " + std::to_string(declared) + " bytes but holds " +
+                           std::to_string(binary.GetPosition() - start));
     if (parser.Token() != '}') throw EParserError(persistence_texts::ExpectedClosingBrace.Get());
     parser.NextToken();
 }

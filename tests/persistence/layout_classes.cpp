@@ -8,6 +8,10 @@ void HDesignPanel::DeclareProperties(TClassBuilder<HDesignPanel>& c) {
     c.Property("ParentFont", &HDesignPanel::GetParentFont, &HDesignPanel::SetParentFont).Default(true);
 }
 
+PENDREL_IMPLEMENT_CLASS(HTestForm)
+
+void HTestForm::DeclareProperties(TClassBuilder<HTestForm>&) {}
+
 PENDREL_IMPLEMENT_CLASS(OSKKey)
 
 void OSKKey::DeclareProperties(TClassBuilder<OSKKey>& c) {

@@ -9,6 +9,14 @@ public:
     explicit HDesignPanel(TComponent* owner) : TWinControl(owner) { SetColor(clBtnFace); }
 };
 
+// A top-level form: names of loaded components must be free among the form's components too.
+class HTestForm : public TWinControl {
+    PENDREL_CLASS(HTestForm, TWinControl)
+public:
+    explicit HTestForm(TComponent* owner) : TWinControl(owner) {}
+    bool IsForm() const override { return true; }
+};
+
 class OSKKey : public TControl {
     PENDREL_CLASS(OSKKey, TControl)
 public:
@@ -32,6 +40,7 @@ private:
 };
 
 inline void RegisterLayoutTestClasses() {
+    RegisterClass(HTestForm::StaticClass());
     RegisterClass(HDesignPanel::StaticClass());
     RegisterClass(OSKKey::StaticClass());
     RegisterClass(TLabel::StaticClass());
