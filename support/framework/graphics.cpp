@@ -81,7 +81,7 @@ uint32_t ColorToRGB(TColor color, uint32_t (*resolveSystem)(int index)) {
 PENDREL_IMPLEMENT_CLASS(TFont)
 
 void TFont::DeclareProperties(TClassBuilder<TFont>& c) {
-    c.Property("Charset", &TFont::GetCharset, &TFont::SetCharset).Type(CharsetTypeInfo()).Default(DEFAULT_CHARSET);
+    c.Property("Charset", &TFont::GetCharset, &TFont::SetCharset).Type(CharsetTypeInfo()).Default(kDefaultCharset);
     c.Property("Color", &TFont::GetColor, &TFont::SetColor).Type(ColorTypeInfo());
     c.Property("Height", &TFont::GetHeight, &TFont::SetHeight);
     c.Property("Name", &TFont::GetName, &TFont::SetName);

@@ -25,8 +25,10 @@ constexpr TColor clNone = 0x1FFFFFFF, clDefault = 0x20000000;
 
 constexpr TCursor crDefault = 0, crArrow = -2, crIBeam = -4, crHandPoint = -21, crSizeAll = -22;
 
-constexpr TFontCharset ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SYMBOL_CHARSET = 2, RUSSIAN_CHARSET = 204,
-                       OEM_CHARSET = 255;
+// Character sets; streams name them ANSI_CHARSET, DEFAULT_CHARSET, RUSSIAN_CHARSET ... (the
+// Windows headers define those names as macros, so the constants here are named differently).
+constexpr TFontCharset kAnsiCharset = 0, kDefaultCharset = 1, kSymbolCharset = 2, kRussianCharset = 204,
+                       kOemCharset = 255;
 
 // Type information that writes these integers by their identifiers.
 const TTypeInfo& ColorTypeInfo();
@@ -77,7 +79,7 @@ private:
         OnChange(this);
     }
 
-    TFontCharset charset_ = DEFAULT_CHARSET;
+    TFontCharset charset_ = kDefaultCharset;
     TColor color_ = clWindowText;
     int height_ = -11;
     std::string name_ = "MS Sans Serif";
