@@ -132,10 +132,10 @@ TEST_F(Osklayout, CheckReportsAChildCountThatDoesNotMatch) {
     EXPECT_NE(CheckError(text).find("A child count or data length does not match the text"), std::string::npos);
 }
 
-TEST_F(Osklayout, CheckReportsADataLengthThatDoesNotMatch) {
+TEST_F(Osklayout, CheckNamesTheLineOfAShortDataBlock) {
     std::string text = kSmallLayout;
     text.replace(text.find("end\r\nBEGIN"), 3, "end\r\n{ 4 0102 }");
-    EXPECT_NE(CheckError(text).find("A child count or data length does not match the text"), std::string::npos);
+    EXPECT_NE(CheckError(text).find("Error parsing input file at 7 string: "), std::string::npos);
 }
 
 TEST_F(Osklayout, CheckReportsTextAfterTheLayout) {
