@@ -1,5 +1,7 @@
 // osklayout: prints, converts and checks layout files for layout authors.
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "osklayout.h"
 #include "support/lib/command_line.h"
