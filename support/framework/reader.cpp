@@ -89,12 +89,7 @@ void TReader::ReadComponentBody(TComponent* component) {
 
 void TReader::ReadChildren(TComponent* component) {
     if (!readChildren_) {
-        while (!EndOfList()) {
-            ReadPrefix();
-            ReadStr();
-            ReadStr();
-            SkipComponent();
-        }
+        while (!EndOfList()) SkipComponentRecord();
         ReadListEnd();
         return;
     }

@@ -271,12 +271,7 @@ void TReader::SkipComponent() {
     EnterNesting();
     DepthGuard guard{depth_};
     SkipProperties();
-    while (!EndOfList()) {
-        ReadPrefix();
-        ReadStr();
-        ReadStr();
-        SkipComponent();
-    }
+    while (!EndOfList()) SkipComponentRecord();
     ReadListEnd();
 }
 
