@@ -75,6 +75,26 @@ TComponent* TReader::ReadComponent() {
     return component.release();
 }
 
+void TReader::ReadComponentInto(TComponent* component) {
+    EnterNesting();
+    DepthGuard guard{depth_};
+    ReadPrefix();
+    ReadStr();
+    std::string name = ReadStr();
+    if (!name.empty()) {
+        if (OnSetName) OnSetName(*this, component, name);
+        component->SetName(name);
+    }
+    component->SetState(csReading, true);
+    try {
+        ReadComponentBody(component);
+    } catch (...) {
+        component->SetState(csReading, false);
+        throw;
+    }
+    component->SetState(csReading, false);
+}
+
 TClass TReader::FindComponentClass(const std::string& className) {
     TClass cls = GetClass(className);
     if (!cls && OnFindComponentClass) OnFindComponentClass(*this, className, cls);

@@ -47,6 +47,8 @@ public:
     // Reads one record and creates its component (owned by Owner, child of Parent);
     // null when the error hook chose to pass over it.
     TComponent* ReadComponent();
+    // Reads one record (no signature) into an existing component; an empty stored name leaves its name.
+    void ReadComponentInto(TComponent* component);
     // Passes over one record (after its signature) without creating anything.
     void SkipComponentRecord();
 
