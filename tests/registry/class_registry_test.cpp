@@ -78,6 +78,7 @@ TEST_F(ClassRegistry, ClassesThatAreNoComponentsCreateNothing) {
     EXPECT_EQ(holder.Create(&form, nullptr), nullptr);
 }
 
+#ifndef _WIN32  // on Windows the abort waits for a click on its message box
 TEST(BaseArrayDeath, AnIndexOutsideTheArrayEndsTheProgramWithTheAssertion) {
     EXPECT_DEATH(
         {
@@ -87,4 +88,5 @@ TEST(BaseArrayDeath, AnIndexOutsideTheArrayEndsTheProgramWithTheAssertion) {
         },
         "Assertion fail: \\(\\(UINT\\)num\\) < \\(\\(UINT\\)Count\\(\\)\\)");
 }
+#endif
 }  // namespace
