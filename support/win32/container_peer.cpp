@@ -1,0 +1,117 @@
+#include "container_peer.h"
+
+#include "control_painter.h"
+#include "gdi_color.h"
+#include "module_instance.h"
+#include "win32_error.h"
+
+namespace {
+class TPaintScope {
+public:
+    explicit TPaintScope(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &paint_)) {}
+    ~TPaintScope() { EndPaint(wnd_, &paint_); }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+
+    HDC Dc() const { return dc_; }
+    const RECT& Area() const { return paint_.rcPaint; }
+
+private:
+    HWND wnd_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// An off-screen copy of part of a window, so that the background and the controls on it
+// reach the screen at once instead of flickering one after the other.
+class TPaintBuffer {
+public:
+    TPaintBuffer(HDC target, const RECT& area)
+        : target_(target), area_(area), dc_(CreateCompatibleDC(target)),
+          bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)) {
+        if (!dc_ || !bitmap_) return;
+        previous_ = SelectObject(dc_, bitmap_);
+        SetViewportOrgEx(dc_, -area.left, -area.top, nullptr);
+    }
+    ~TPaintBuffer() {
+        if (previous_) SelectObject(dc_, previous_);
+        if (bitmap_) DeleteObject(bitmap_);
+        if (dc_) DeleteDC(dc_);
+    }
+    TPaintBuffer(const TPaintBuffer&) = delete;
+    TPaintBuffer& operator=(const TPaintBuffer&) = delete;
+
+    // Null when the system had no memory for the copy; painting goes straight to the target then.
+    HDC Dc() const { return previous_ ? dc_ : nullptr; }
+    void CopyToTarget() const {
+        BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_, area_.left,
+               area_.top, SRCCOPY);
+    }
+
+private:
+    HDC target_;
+    RECT area_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_ = nullptr;
+};
+}  // namespace
+
+const wchar_t* TContainerPeer::WindowClassName() {
+    static const wchar_t* const name = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = &TWin32WindowPeer::WindowProc;
+        windowClass.hInstance = ModuleInstance();
+        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        windowClass.lpszClassName = L"PendrelContainer";
+        if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            RaiseLastWin32Error("Cannot register the window class of containers");
+        return windowClass.lpszClassName;
+    }();
+    return name;
+}
+
+void TContainerPeer::CreateParams(TCreateParams& params) {
+    TWin32WindowPeer::CreateParams(params);
+    params.ClassName = WindowClassName();
+    params.Style |= WS_CLIPCHILDREN;
+}
+
+LRESULT TContainerPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // the background is part of WM_PAINT
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(Wnd(), &client);
+            PaintClient(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
+        case WM_CLOSE:
+            // Closing a top-level window hides it; its control decides when it goes.
+            if (!IsTopLevel()) break;
+            Control().Hide();
+            return 0;
+    }
+    return TWin32WindowPeer::WndProc(message, wParam, lParam);
+}
+
+void TContainerPeer::PaintClient(HDC dc, const RECT& area) {
+    const TSolidBrush background(ColorRefOf(Control().GetColor()));
+    FillRect(dc, &area, background.Get());
+    PaintChildControls(Control(), dc, area);
+}
+
+void TContainerPeer::Paint() {
+    const TPaintScope paint(Wnd());
+    if (IsRectEmpty(&paint.Area())) return;
+    const TPaintBuffer buffer(paint.Dc(), paint.Area());
+    if (!buffer.Dc()) return PaintClient(paint.Dc(), paint.Area());
+    PaintClient(buffer.Dc(), paint.Area());
+    buffer.CopyToTarget();
+}

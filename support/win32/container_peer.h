@@ -1,0 +1,20 @@
+// The window of a control that holds others: it paints its background in the control's
+// colour and its child controls that have no window of their own.
+#pragma once
+#include "window_peer.h"
+
+class TContainerPeer : public TWin32WindowPeer {
+public:
+    using TWin32WindowPeer::TWin32WindowPeer;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Draws area (client coordinates) of the window on dc.
+    virtual void PaintClient(HDC dc, const RECT& area);
+
+private:
+    // Registers the window class on first use.
+    static const wchar_t* WindowClassName();
+    void Paint();
+};

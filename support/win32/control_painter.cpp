@@ -1,0 +1,43 @@
+#include "control_painter.h"
+
+#include <map>
+
+#include "gdi_objects.h"
+
+namespace {
+std::map<TClass, ControlPainter>& Painters() {
+    static std::map<TClass, ControlPainter> painters;
+    return painters;
+}
+
+RECT RectOf(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+void PaintChildControl(TControl& child, const ControlPainter& painter, HDC dc) {
+    const TSavedDcState saved(dc);
+    OffsetViewportOrgEx(dc, child.GetLeft(), child.GetTop(), nullptr);
+    IntersectClipRect(dc, 0, 0, child.GetWidth(), child.GetHeight());
+    painter(child, dc);
+}
+}  // namespace
+
+void RegisterControlPainter(const TMetaClass& cls, ControlPainter painter) { Painters()[&cls] = std::move(painter); }
+
+const ControlPainter* FindControlPainter(const TControl& control) {
+    const auto& painters = Painters();
+    for (TClass cls = control.ClassType(); cls; cls = cls->ClassParent()) {
+        const auto found = painters.find(cls);
+        if (found != painters.end() && found->second) return &found->second;
+    }
+    return nullptr;
+}
+
+void PaintChildControls(const TWinControl& parent, HDC dc, const RECT& area) {
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        TControl& child = *parent.Controls(i);
+        if (!child.GetVisible() || child.Is<TWinControl>()) continue;
+        const RECT bounds = RectOf(child.BoundsRect());
+        RECT overlap;
+        if (!IntersectRect(&overlap, &bounds, &area)) continue;
+        if (const ControlPainter* painter = FindControlPainter(child)) PaintChildControl(child, *painter, dc);
+    }
+}

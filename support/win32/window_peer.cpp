@@ -1,0 +1,201 @@
+#include "window_peer.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "module_instance.h"
+#include "pending_exception.h"
+#include "wide_text.h"
+#include "win32_error.h"
+
+namespace {
+std::unordered_map<HWND, TWin32WindowPeer*>& Peers() {
+    static std::unordered_map<HWND, TWin32WindowPeer*> peers;
+    return peers;
+}
+
+RECT RectOf(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+}  // namespace
+
+TWin32WindowPeer::~TWin32WindowPeer() {
+    if (!wnd_) return;
+    const HWND wnd = wnd_;
+    // The control may be half destroyed already: no handler of ours sees the window's last messages.
+    if (classProc_) SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
+    Detach();
+    DestroyWindow(wnd);
+}
+
+void TWin32WindowPeer::CreateHandle() {
+    TCreateParams params;
+    CreateParams(params);
+    const HWND wnd = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style,
+                                     params.X, params.Y, params.Width, params.Height, params.Parent, nullptr,
+                                     ModuleInstance(), this);
+    if (!wnd) {
+        RaisePendingWindowException();
+        RaiseLastWin32Error("Cannot create the window of " + Describe());
+    }
+    if (!wnd_) {
+        // A window of a system class: its messages pass through our procedure first.
+        Attach(wnd);
+        classProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWin32WindowPeer::WindowProc)));
+    }
+    Refresh();
+    RaisePendingWindowException();
+}
+
+void TWin32WindowPeer::CreateParams(TCreateParams& params) {
+    params.Caption = Utf8ToWide(control_.GetText());
+    params.X = control_.GetLeft();
+    params.Y = control_.GetTop();
+    params.Width = std::max(0, control_.GetWidth());
+    params.Height = std::max(0, control_.GetHeight());
+    if (IsTopLevel()) {
+        params.Style = WS_OVERLAPPEDWINDOW;
+    } else {
+        params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+        params.Parent = static_cast<HWND>(control_.Parent()->Handle());
+    }
+    if (control_.GetVisible()) params.Style |= WS_VISIBLE;
+    if (!control_.GetEnabled()) params.Style |= WS_DISABLED;
+}
+
+void TWin32WindowPeer::BoundsChanged() {
+    if (!wnd_) return;
+    SetWindowPos(wnd_, nullptr, control_.GetLeft(), control_.GetTop(), std::max(0, control_.GetWidth()),
+                 std::max(0, control_.GetHeight()), SWP_NOZORDER | SWP_NOACTIVATE);
+    RaisePendingWindowException();
+}
+
+void TWin32WindowPeer::VisibleChanged() { ShowWindow(control_.GetVisible()); }
+
+void TWin32WindowPeer::EnabledChanged() {
+    if (!wnd_) return;
+    EnableWindow(wnd_, control_.GetEnabled());
+    RaisePendingWindowException();
+}
+
+void TWin32WindowPeer::TextChanged() {
+    if (!wnd_) return;
+    SetWindowTextW(wnd_, Utf8ToWide(control_.GetText()).c_str());
+    RaisePendingWindowException();
+}
+
+void TWin32WindowPeer::Invalidate(const TRect* area) {
+    if (!wnd_) return;
+    if (area) {
+        const RECT rect = RectOf(*area);
+        InvalidateRect(wnd_, &rect, TRUE);
+        return;
+    }
+    Refresh();
+    InvalidateRect(wnd_, nullptr, TRUE);
+}
+
+void TWin32WindowPeer::ShowWindow(bool show) {
+    if (!wnd_) return;
+    // Showing a child window must not take the activation from its form.
+    ::ShowWindow(wnd_, !show ? SW_HIDE : IsTopLevel() ? SW_SHOW : SW_SHOWNA);
+    RaisePendingWindowException();
+}
+
+void TWin32WindowPeer::ChildAdded(TControl& child) {
+    if (auto* windowed = dynamic_cast<TWinControl*>(&child)) windowed->HandleNeeded();
+}
+
+TPoint TWin32WindowPeer::ClientOrigin() const {
+    POINT origin{0, 0};
+    if (wnd_) ClientToScreen(wnd_, &origin);
+    return {origin.x, origin.y};
+}
+
+TWin32WindowPeer* TWin32WindowPeer::FromHandle(HWND wnd) {
+    const auto found = Peers().find(wnd);
+    return found == Peers().end() ? nullptr : found->second;
+}
+
+LRESULT TWin32WindowPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return ReflectToChild(message, wParam, lParam);
+        case WM_WINDOWPOSCHANGED: {
+            const LRESULT result = DefaultWndProc(message, wParam, lParam);
+            const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if ((position->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) FollowWindowBounds();
+            return result;
+        }
+        default:
+            return DefaultWndProc(message, wParam, lParam);
+    }
+}
+
+LRESULT TWin32WindowPeer::DefaultWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (classProc_) return CallWindowProcW(classProc_, wnd_, message, wParam, lParam);
+    return DefWindowProcW(wnd_, message, wParam, lParam);
+}
+
+// Children tell their parent about themselves; the child's own peer answers.
+LRESULT TWin32WindowPeer::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam) {
+    TWin32WindowPeer* child = FromHandle(reinterpret_cast<HWND>(lParam));
+    if (child && message == WM_COMMAND) {
+        child->Notified(HIWORD(wParam));
+        return 0;
+    }
+    if (child)
+        if (HBRUSH brush = child->ControlColor(reinterpret_cast<HDC>(wParam))) return reinterpret_cast<LRESULT>(brush);
+    return DefaultWndProc(message, wParam, lParam);
+}
+
+void TWin32WindowPeer::ApplyFont() {
+    const TFont& font = *control_.GetFont();
+    if (!wnd_ || (font_ && font_->MadeFrom(font))) return;
+    auto made = std::make_unique<TFontHandle>(font);
+    SendMessageW(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made->Get()), TRUE);
+    font_ = std::move(made);  // the window has let go of the previous font
+}
+
+LRESULT CALLBACK TWin32WindowPeer::WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        if (auto* creating = static_cast<TWin32WindowPeer*>(create->lpCreateParams)) creating->Attach(wnd);
+    }
+    TWin32WindowPeer* peer = FromHandle(wnd);
+    if (!peer) return DefWindowProcW(wnd, message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = peer->WndProc(message, wParam, lParam);
+    } catch (...) {
+        KeepWindowProcException();
+    }
+    // A handler may have destroyed the peer: look it up again.
+    if (message == WM_NCDESTROY)
+        if (TWin32WindowPeer* destroyed = FromHandle(wnd)) destroyed->Detach();
+    return result;
+}
+
+void TWin32WindowPeer::Attach(HWND wnd) {
+    wnd_ = wnd;
+    Peers()[wnd] = this;
+}
+
+void TWin32WindowPeer::Detach() {
+    Peers().erase(wnd_);
+    wnd_ = nullptr;
+}
+
+std::string TWin32WindowPeer::Describe() const {
+    const std::string& name = control_.GetName();
+    return name.empty() ? control_.ClassName() : control_.ClassName() + " '" + name + "'";
+}
+
+void TWin32WindowPeer::FollowWindowBounds() {
+    if (IsIconic(wnd_)) return;
+    RECT bounds;
+    GetWindowRect(wnd_, &bounds);
+    if (!IsTopLevel()) MapWindowPoints(HWND_DESKTOP, GetParent(wnd_), reinterpret_cast<POINT*>(&bounds), 2);
+    control_.SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
