@@ -1,6 +1,7 @@
 #include <string>
 
 #include "form_fixture.h"
+#include "rendering.h"
 #include "support/framework/exceptions.h"
 
 namespace {
@@ -184,6 +185,20 @@ TEST_F(EditWindow, AFontChangeReachesTheWindow) {
     edit->GetFont()->SetHeight(-23);
 
     EXPECT_EQ(FontOf(WndOf(*edit)).lfHeight, -23);
+}
+
+TEST_F(EditWindow, IsDrawnInTheControlsColours) {
+    edit->SetColor(clYellow);
+    edit->GetFont()->SetColor(clRed);
+    edit->GetFont()->SetHeight(-16);
+    edit->SetText("MMMM");
+    ShowForm();
+    UpdateWindow(WndOf(*edit));
+    const TRendering rendering = TRendering::OnScreen(WndOf(*edit));
+
+    const RECT all{0, 0, 100, 21};
+    EXPECT_GT(rendering.Count(all, [](COLORREF c) { return c == RGB(255, 255, 0); }), 500);
+    EXPECT_GT(rendering.Count(all, [](COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) < 80; }), 20);
 }
 
 TEST_F(EditWindow, TheParentsFontReachesTheWindow) {
