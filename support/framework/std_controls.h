@@ -59,7 +59,10 @@ public:
     TEditCharCase GetCharCase() const { return charCase_; }
     void SetCharCase(TEditCharCase value);
     int GetMaxLength() const { return maxLength_; }
-    void SetMaxLength(int value) { maxLength_ = value < 0 ? 0 : value; }
+    void SetMaxLength(int value) {
+        maxLength_ = value < 0 ? 0 : value;
+        Invalidate();
+    }
     char GetPasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char value);
     bool GetReadOnly() const { return readOnly_; }

@@ -6,6 +6,7 @@ class TForm : public TScrollingWinControl {
     PENDREL_CLASS(TForm, TScrollingWinControl)
 public:
     explicit TForm(TComponent* owner);
+    bool IsForm() const override { return true; }
 
     // The size inside the frame and caption: the window's own once it exists.
     int ClientWidth() const override;
