@@ -1,5 +1,6 @@
 #include "support/dialogs/message_box_dialog.h"
 
+#include "support/dialogs/core/message_box_flags.h"
 #include "support/dialogs/help_file.h"
 
 namespace {

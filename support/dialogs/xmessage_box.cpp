@@ -30,10 +30,10 @@ std::wstring Wide(const std::string& text) {
 
 HICON StandardIcon(unsigned flags) {
     switch (flags & XMB_ICONMASK) {
-        case XMB_ICONERROR: return LoadIconW(nullptr, IDI_HAND);
-        case XMB_ICONQUESTION: return LoadIconW(nullptr, IDI_QUESTION);
-        case XMB_ICONEXCLAMATION: return LoadIconW(nullptr, IDI_EXCLAMATION);
-        case XMB_ICONINFORMATION: return LoadIconW(nullptr, IDI_ASTERISK);
+        case XMB_ICONERROR: return LoadIconA(nullptr, IDI_HAND);
+        case XMB_ICONQUESTION: return LoadIconA(nullptr, IDI_QUESTION);
+        case XMB_ICONEXCLAMATION: return LoadIconA(nullptr, IDI_EXCLAMATION);
+        case XMB_ICONINFORMATION: return LoadIconA(nullptr, IDI_ASTERISK);
         default: return nullptr;
     }
 }
