@@ -15,10 +15,11 @@ protected:
     void CreateParams(TCreateParams& params) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Refresh() override;
+    // Whether the window has a sunken client edge; the window keeps in line with the answer.
+    virtual bool HasClientEdge() const;
 
 private:
     TScrollingWinControl& Scrolling() const { return static_cast<TScrollingWinControl&>(Control()); }
-    bool HasClientEdge() const;
     void UpdateFrame();
     void UpdateScrollBars();
     void Scroll(int bar, WORD request);

@@ -7,5 +7,9 @@
 
 // Installs the peer factory below and the painters of the standard controls; calling it again does nothing.
 void InstallWin32WindowSystem();
-// The window of a control: an EDIT for a TEdit, a container window of our class for any other.
+// Controls of cls and of its descendants get their windows from maker, unless a descendant
+// class has a maker of its own: the way a control class brings its own window procedure.
+void RegisterWindowPeerMaker(const TMetaClass& cls, TWindowPeerFactory maker);
+// The window of a control: the registered maker's for the control's class or nearest ancestor;
+// otherwise an EDIT for a TEdit, a container window of our class for any other.
 std::unique_ptr<TWindowPeer> MakeWin32WindowPeer(TWinControl& control);

@@ -1,6 +1,7 @@
 #include "layout_check.h"
 
 #include "components/persistence/control_io.h"
+#include "components/surface/design_panel.h"
 #include "layout_file.h"
 #include "support/framework/class_registry.h"
 #include "support/framework/exceptions.h"
@@ -64,6 +65,9 @@ void RegisterLayoutClasses() {
     RegisterClass(TScrollBox::StaticClass());
     RegisterClass(TLabel::StaticClass());
     RegisterClass(TEdit::StaticClass());
+    RegisterClass(HDesignPanel::StaticClass());
+    RegisterClass(HDesignGrid::StaticClass());
+    RegisterClass(HBitmap::StaticClass());
 }
 
 void CheckLayout(TMemoryStream& content) {

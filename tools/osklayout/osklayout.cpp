@@ -5,6 +5,7 @@
 
 #include "layout_check.h"
 #include "layout_file.h"
+#include "layout_render.h"
 #include "support/framework/exceptions.h"
 #include "support/framework/stream.h"
 #include "support/lib/stream_files.h"
@@ -14,9 +15,11 @@ const char kUsage[] =
     "usage: osklayout print FILE\n"
     "       osklayout convert IN OUT --text|--binary [--compress]\n"
     "       osklayout check FILE\n"
+    "       osklayout render FILE OUT.bmp\n"
     "  print    writes the layout in text form to standard output\n"
     "  convert  writes IN to OUT in text or binary form, compressed with --compress\n"
-    "  check    exits 0 when FILE is a layout the components load, else names the first error\n";
+    "  check    exits 0 when FILE is a layout the components load, else names the first error\n"
+    "  render   draws the layout as it appears at run time into a bitmap file (Windows only)\n";
 
 struct TUsageError {
     std::string Reason;
@@ -113,6 +116,12 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, TFileSco
     if (command == "check") {
         scope.FileName = SingleFile(args);
         return Check(scope.FileName, out);
+    }
+    if (command == "render") {
+        if (args.size() != 3) throw TUsageError{"render needs a layout file and an output file"};
+        scope.FileName = args[1];
+        RenderLayout(args[1], args[2]);
+        return kOsklayoutOk;
     }
     throw TUsageError{"unknown command " + command};
 }

@@ -1,0 +1,18 @@
+#include "design_panel_peer_win32.h"
+#include "panel_render.h"
+#include "support/gdi/dib_win32.h"
+#include "support/win32/window_system.h"
+
+HBitmap RenderDesignPanel(HCustomDesignPanel& panel) {
+    InstallWin32WindowSystem();
+    panel.HandleNeeded();
+    auto* peer = dynamic_cast<HDesignPanelPeer*>(panel.Peer());
+    if (!peer) throw EInvalidOperation("The panel's window cannot draw itself");
+    if (panel.GetWidth() <= 0 || panel.GetHeight() <= 0) {
+        HBitmap empty;
+        return empty;
+    }
+    const TDibSection image(panel.GetWidth(), panel.GetHeight());
+    peer->PaintWindow(image.Dc());
+    return image.ToBitmap();
+}
