@@ -1,0 +1,6 @@
+#include "us_keyboard.h"
+
+IKeyboardPlatform& DefaultKeyboardPlatform() {
+    static TUsKeyboard keyboard;
+    return keyboard;
+}

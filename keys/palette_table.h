@@ -1,0 +1,12 @@
+// The classes a layout may contain, with the descriptions the designer's palette shows.
+#pragma once
+#include "support/framework/object.h"
+
+struct TPaletteEntry {
+    TClass Class;             // null past the last row
+    const char* Description;  // short name, line feed, explanation; "" past the last row
+};
+
+TPaletteEntry PaletteTable(int row);
+// Registers every class of the table by name, so that layouts can name them; the count (6).
+int RegisterOSKClasses();
