@@ -12,7 +12,7 @@
 set -euo pipefail
 
 readonly SKIPPED=77
-state_dir="${PENDREL_WINE_STATE:-${XDG_CACHE_HOME:-$HOME/.cache}/pendrel}"
+state_dir="${PENDREL_WINE_STATE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/pendrel}"
 
 die() { echo "wine-run: $*" >&2; exit 1; }
 
@@ -64,8 +64,8 @@ wineserver_for() {
 }
 
 # Creating a prefix takes seconds and must happen once, even when CTest starts
-# several programs at the same moment. Mono and Gecko are switched off so that
-# no installer dialog can wait for a click.
+# several programs at the same moment. No dialog may wait for a click there:
+# Mono and Gecko are switched off and crashes are reported on the console.
 ensure_prefix() {
     local arch=$1 loader=$2 winearch lock
     [[ -f $WINEPREFIX/.pendrel-ready ]] && return
@@ -80,6 +80,10 @@ ensure_prefix() {
             cat "$WINEPREFIX.log" >&2
             die "creating the prefix failed"
         fi
+        # A crash prints a backtrace and ends the program instead of opening a dialog.
+        (close_inherited_fds; exec "$loader" reg add 'HKCU\Software\Wine\WineDbg' \
+            /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >>"$WINEPREFIX.log" 2>&1) ||
+            die "configuring the prefix failed"
         (close_inherited_fds; exec "$WINESERVER" -w)
         touch "$WINEPREFIX/.pendrel-ready"
     fi

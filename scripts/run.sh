@@ -5,14 +5,14 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-jobs=${PENDREL_JOBS:-2}
+build_jobs=${PENDREL_JOBS:-$(nproc)}
 
 bash scripts/setup.sh
 
 for arch in x86_64:win64 i686:win32; do
     dir=build/${arch#*:}
     cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-${arch%%:*}-mingw.cmake"
-    cmake --build "$dir" -j "$jobs"
+    cmake --build "$dir" -j "$build_jobs"
 done
 
 tool=build/win64/bin/osklayout.exe

@@ -10,21 +10,42 @@ set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root" || exit 1
-jobs=${PENDREL_JOBS:-2}
+build_jobs=${PENDREL_JOBS:-$(nproc)}
 fuzz_seconds=${PENDREL_FUZZ_SECONDS:-20}
 
 summary=()
 failed=0
 started=$SECONDS
 
-# stage <name> <command...>: runs and times one step and records the outcome.
+times_file=$(mktemp)
+trap 'rm -f "$times_file"' EXIT
+
+# Sets cpu_seconds to the CPU time (user + system) of the finished child processes;
+# runs in this shell, as a subshell would count only its own children.
+cpu_seconds=0
+measure_cpu() {
+    local line
+    times >"$times_file"
+    line=$(tail -n 1 "$times_file")
+    cpu_seconds=0
+    while [[ $line =~ ([0-9]+)m([0-9]+)\.[0-9]+s(.*) ]]; do
+        cpu_seconds=$((cpu_seconds + 10#${BASH_REMATCH[1]} * 60 + 10#${BASH_REMATCH[2]}))
+        line=${BASH_REMATCH[3]}
+    done
+}
+
+# stage <name> <command...>: runs one step, records its outcome, wall and CPU time.
 stage() {
-    local name=$1 begin=$SECONDS outcome=ok
+    local name=$1 begin=$SECONDS cpu_begin outcome=ok
     shift
+    measure_cpu
+    cpu_begin=$cpu_seconds
     echo
     echo "=== $name"
     "$@" || { outcome=FAILED; failed=1; }
-    summary+=("$(printf '%-22s %-8s %5ds' "$name" "$outcome" $((SECONDS - begin)))")
+    measure_cpu
+    summary+=("$(printf '%-22s %-8s %5ds %6ds' "$name" "$outcome" $((SECONDS - begin)) \
+        $((cpu_seconds - cpu_begin)))")
     [[ $outcome == ok ]]
 }
 
@@ -41,11 +62,11 @@ configure() {
 build() {
     local dir=$1
     shift
-    cmake --build "build/$dir" -j "$jobs" "$@"
+    cmake --build "build/$dir" -j "$build_jobs" "$@"
 }
 
 run_tests() {
-    ctest --test-dir "build/$1" --output-on-failure -j "$jobs" </dev/null
+    ctest --test-dir "build/$1" --output-on-failure -j 2 </dev/null
 }
 
 # configure, build and test one configuration; later steps need the earlier ones.
@@ -77,6 +98,9 @@ check_configuration win32 "" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-
 
 echo
 echo "=== summary"
+printf '%-22s %-8s %6s %7s\n' "stage" "result" "wall" "cpu"
 printf '%s\n' "${summary[@]}"
-printf '%-22s %-8s %5ds\n' "total" "$( ((failed)) && echo FAILED || echo ok)" $((SECONDS - started))
+measure_cpu
+printf '%-22s %-8s %5ds %6ds\n' "total" "$( ((failed)) && echo FAILED || echo ok)" $((SECONDS - started)) \
+    "$cpu_seconds"
 exit $failed
