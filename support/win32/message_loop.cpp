@@ -2,7 +2,30 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "pending_exception.h"
+
+namespace {
+std::vector<TMessageFilter>& Filters() {
+    static std::vector<TMessageFilter> filters;
+    return filters;
+}
+}  // namespace
+
+void AddMessageFilter(TMessageFilter filter) {
+    if (std::find(Filters().begin(), Filters().end(), filter) == Filters().end()) Filters().push_back(filter);
+}
+
+bool RunMessageFilters(const MSG& message) {
+    for (TMessageFilter filter : Filters())
+        if (filter(message)) {
+            RaisePendingWindowException();
+            return true;
+        }
+    return false;
+}
 
 void ProcessMessages() {
     MSG message;
@@ -11,6 +34,7 @@ void ProcessMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
+        if (RunMessageFilters(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
         RaisePendingWindowException();

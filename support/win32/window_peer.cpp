@@ -7,6 +7,7 @@
 #include "pending_exception.h"
 #include "wide_text.h"
 #include "win32_error.h"
+#include "window_message_hook.h"
 
 namespace {
 std::unordered_map<HWND, TWin32WindowPeer*>& Peers() {
@@ -22,6 +23,7 @@ TWin32WindowPeer::~TWin32WindowPeer() {
     const HWND wnd = wnd_;
     // The control may be half destroyed already: no handler of ours sees the window's last messages.
     if (classProc_) SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
+    NotifyWindowDestroying(control_, wnd);  // hooks know the control by its address only
     Detach();
     DestroyWindow(wnd);
 }
@@ -167,7 +169,9 @@ LRESULT CALLBACK TWin32WindowPeer::WindowProc(HWND wnd, UINT message, WPARAM wPa
     if (!peer) return DefWindowProcW(wnd, message, wParam, lParam);
     LRESULT result = 0;
     try {
-        result = peer->WndProc(message, wParam, lParam);
+        if (message == WM_DESTROY) NotifyWindowDestroying(peer->Control(), wnd);
+        if (!RunWindowMessageHooks(peer->Control(), wnd, message, wParam, lParam, result))
+            result = peer->WndProc(message, wParam, lParam);
     } catch (...) {
         KeepWindowProcException();
     }
