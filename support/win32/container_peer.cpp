@@ -1,11 +1,23 @@
 #include "container_peer.h"
 
+#include <vector>
+
 #include "control_painter.h"
 #include "gdi_color.h"
 #include "module_instance.h"
 #include "win32_error.h"
 
 namespace {
+std::vector<TContainerMouseHook>& MouseHooks() {
+    static std::vector<TContainerMouseHook> hooks;
+    return hooks;
+}
+
+bool IsMouseMessage(UINT message) {
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_MOUSELEAVE ||
+           message == WM_CAPTURECHANGED;
+}
+
 class TPaintScope {
 public:
     explicit TPaintScope(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &paint_)) {}
@@ -57,6 +69,8 @@ private:
 };
 }  // namespace
 
+void AddContainerMouseHook(TContainerMouseHook hook) { MouseHooks().push_back(std::move(hook)); }
+
 const wchar_t* TContainerPeer::WindowClassName() {
     static const wchar_t* const name = [] {
         WNDCLASSEXW windowClass{};
@@ -80,6 +94,9 @@ void TContainerPeer::CreateParams(TCreateParams& params) {
 }
 
 LRESULT TContainerPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsMouseMessage(message))
+        for (const TContainerMouseHook& hook : MouseHooks())
+            if (hook(Control(), Wnd(), message, wParam, lParam)) return 0;
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // the background is part of WM_PAINT

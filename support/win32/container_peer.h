@@ -1,7 +1,15 @@
 // The window of a control that holds others: it paints its background in the control's
 // colour and its child controls that have no window of their own.
 #pragma once
+#include <functional>
+
 #include "window_peer.h"
+
+// Mouse messages of container windows pass through these hooks first, in the order they were
+// added, so that controls without a window of their own can take them; a hook returns true
+// when it handled the message.
+using TContainerMouseHook = std::function<bool(TWinControl& container, HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)>;
+void AddContainerMouseHook(TContainerMouseHook hook);
 
 class TContainerPeer : public TWin32WindowPeer {
 public:

@@ -2,6 +2,7 @@
 
 #include "components/persistence/control_io.h"
 #include "components/surface/design_panel.h"
+#include "keys/palette_table.h"
 #include "layout_file.h"
 #include "support/framework/class_registry.h"
 #include "support/framework/exceptions.h"
@@ -68,6 +69,7 @@ void RegisterLayoutClasses() {
     RegisterClass(HDesignPanel::StaticClass());
     RegisterClass(HDesignGrid::StaticClass());
     RegisterClass(HBitmap::StaticClass());
+    RegisterOSKClasses();
 }
 
 void CheckLayout(TMemoryStream& content) {

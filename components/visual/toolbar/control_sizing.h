@@ -1,12 +1,9 @@
 // Anchors and size constraints of controls, as published properties know them.
 #pragma once
+#include "components/surface/anchors.h"
 #include "support/framework/class_builder.h"
 #include "support/framework/persistent.h"
-#include "support/framework/set.h"
 
-enum TAnchorKind { akLeft, akTop, akRight, akBottom };
-PENDREL_ENUM_TYPEINFO(TAnchorKind, "akLeft", "akTop", "akRight", "akBottom");
-using TAnchors = TSet<TAnchorKind>;
 inline const TAnchors kDefaultAnchors{akLeft, akTop};
 
 // Limits of a control's size; 0 means no limit.

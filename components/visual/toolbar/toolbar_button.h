@@ -3,8 +3,8 @@
 //
 // Drawing meaning of the colours: the face is filled with Color; while the button is shown
 // down (held with the mouse over it, or Down) the face is filled with CoverColor instead,
-// unless CoverColor is clNone. An Opaque button that is not shown down fills its face;
-// a button that is not Opaque leaves the parent's background under its caption.
+// unless CoverColor is clNone. A button that is not Opaque fills its face only while shown
+// down and otherwise leaves the parent's background under its caption and glyph.
 #pragma once
 #include <memory>
 
