@@ -8,7 +8,7 @@
 #include "support/dialogs/core/message_box_layout.h"
 
 // The predefined control classes an item may name by number.
-enum class TDialogItemClass : uint16_t { Button = 0x0080, Edit = 0x0081, Static = 0x0082 };
+enum class TDialogItemClass : uint16_t { Button = 0x0080, Edit = 0x0081, Static = 0x0082, ComboBox = 0x0085 };
 
 struct TDialogItem {
     uint32_t Style = 0;
