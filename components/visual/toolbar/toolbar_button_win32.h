@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "repeat_timer.h"
+#include "support/framework/win_control.h"
 #include "toolbar_button.h"
 
 // Programs and Windows tests call this once after InstallWin32WindowSystem(); again does nothing.
