@@ -41,10 +41,14 @@ void CheckRoundTrip(TMemoryStream& binary, TMemoryStream& text) {
 
 void CheckClasses(TMemoryStream& binary, TMemoryStream& text) {
     const std::string rootClass = RootClassName(text);
-    if (!GetClass(rootClass)) throw EClassNotFound("Class " + rootClass + " not found");
+    TClass cls = GetClass(rootClass);
+    if (!cls) throw EClassNotFound("Class " + rootClass + " not found");
+    if (!cls->InheritsFrom(&TWinControl::StaticClass()) || cls->IsAbstract())
+        throw EReadError("Class " + rootClass + " cannot hold a layout");
 
+    // The container is of the stored class, so that its own properties are checked too.
     TComponent owner(nullptr);
-    auto* container = new TScrollBox(&owner);
+    auto* container = static_cast<TWinControl*>(cls->CreateInstance(&owner));
     auto* io = new HControlIO(&owner);
     io->SetControl(container);
     std::string firstError;
