@@ -16,7 +16,9 @@ void DeclareKeyProperties(TClassBuilder<T>& c, unsigned groups) {
     c.Property("Align", &T::GetAlign, &T::SetAlign).Default(alNone);
     c.Property("Anchors", &T::GetAnchors, &T::SetAnchors).Default(kDefaultAnchors);
     c.Property("Color", &T::GetColor, &T::SetColor).Type(ColorTypeInfo()).Stored(&T::IsColorStored);
-    c.Property("CoverColor", &T::GetCoverColor, &T::SetCoverColor).Type(ColorTypeInfo()).Default(0);
+    // The stream default is the colour a new key starts with, so that every other colour,
+    // black included, is written and read back.
+    c.Property("CoverColor", &T::GetCoverColor, &T::SetCoverColor).Type(ColorTypeInfo()).Default(clOlive);
     c.Property("Constraints", &T::GetConstraints, &T::SetConstraints);
     c.Property("Font", &T::GetFont, &T::SetFont).Stored(&T::IsFontStored);
     c.Property("Margin", &T::GetMargin, &T::SetMargin).Default(-1);

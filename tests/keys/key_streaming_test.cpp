@@ -1,3 +1,4 @@
+#include <algorithm>
 // Keys in layouts: the published properties of each class, what a new key writes, and
 // every property and a glyph surviving the binary and the text form.
 #include <gtest/gtest.h>
@@ -73,26 +74,26 @@ protected:
     TTestKeyboard keyboard;
 };
 
-TEST_F(StreamDefaults, ANewCharacterKeyWritesItsSizeCoverColourLabelAndCode) {
+TEST_F(StreamDefaults, ANewCharacterKeyWritesItsSizeLabelAndCode) {
     OSKKey key(nullptr);
     EXPECT_EQ(WrittenProperties(key),
-              (std::vector<std::string>{"Left", "Top", "Width", "Height", "CoverColor", "KeyLabel", "KeyCode"}));
+              (std::vector<std::string>{"Left", "Top", "Width", "Height", "KeyLabel", "KeyCode"}));
 }
 
 TEST_F(StreamDefaults, ANewFixedKeyWritesItsCode) {
     OSKKeyFx key(nullptr);
-    EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height", "CoverColor", "KeyCode"}));
+    EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height", "KeyCode"}));
 }
 
 TEST_F(StreamDefaults, ANewModifierKeyWritesItsColourAndFont) {
     OSKKeySym key(nullptr);
-    EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height", "Color", "CoverColor",
+    EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height", "Color",
                                                                 "Font.Color", "Font.Height", "Font.Name", "KeyCode"}));
 }
 
 TEST_F(StreamDefaults, ACommandIsAlwaysWritten) {
     OSKKeyCmd key(nullptr);
-    EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height", "CoverColor", "Command"}));
+    EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height", "Command"}));
     key.SetCommand(ocMinimize);
     EXPECT_EQ(WrittenProperties(key).back(), "Command");
 }
@@ -100,8 +101,14 @@ TEST_F(StreamDefaults, ACommandIsAlwaysWritten) {
 TEST_F(StreamDefaults, KeyCodeZeroAndAnEmptyLabelAreNotWritten) {
     OSKKeyFx key(nullptr);
     key.SetKeyCode(0);
-    key.SetCoverColor(0);
     EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height"}));
+}
+
+TEST_F(StreamDefaults, ABlackCoverColourIsWrittenSoItReadsBackBlack) {
+    OSKKeyFx key(nullptr);
+    key.SetCoverColor(clBlack);
+    const std::vector<std::string> written = WrittenProperties(key);
+    EXPECT_NE(std::find(written.begin(), written.end(), "CoverColor"), written.end());
 }
 
 // A layout with one key of each class and an edit, every published property away from its default.
