@@ -66,13 +66,14 @@ wineserver_for() {
 # Creating a prefix takes seconds and must happen once, even when CTest starts
 # several programs at the same moment. No dialog may wait for a click there:
 # Mono and Gecko are switched off and crashes are reported on the console.
+# A new marker name makes older prefixes be made again with the current settings.
 ensure_prefix() {
     local arch=$1 loader=$2 winearch lock
-    [[ -f $WINEPREFIX/.pendrel-ready ]] && return
+    [[ -f $WINEPREFIX/.pendrel-ready-2 ]] && return
     winearch=$([[ $arch == i686 ]] && echo win32 || echo win64)
     exec {lock}>"$WINEPREFIX.lock"
     flock "$lock"
-    if [[ ! -f $WINEPREFIX/.pendrel-ready ]]; then
+    if [[ ! -f $WINEPREFIX/.pendrel-ready-2 ]]; then
         echo "wine-run: creating the $winearch prefix $WINEPREFIX" >&2
         rm -rf "$WINEPREFIX"
         if ! (close_inherited_fds; WINEARCH=$winearch exec timeout 300 "$loader" wineboot --init \
@@ -84,8 +85,12 @@ ensure_prefix() {
         (close_inherited_fds; exec "$loader" reg add 'HKCU\Software\Wine\WineDbg' \
             /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >>"$WINEPREFIX.log" 2>&1) ||
             die "configuring the prefix failed"
+        # Xvfb has no window manager: unmanaged windows close at once instead of after a wait.
+        (close_inherited_fds; exec "$loader" reg add 'HKCU\Software\Wine\X11 Driver' \
+            /v Managed /t REG_SZ /d N /f </dev/null >>"$WINEPREFIX.log" 2>&1) ||
+            die "configuring the prefix failed"
         (close_inherited_fds; exec "$WINESERVER" -w)
-        touch "$WINEPREFIX/.pendrel-ready"
+        touch "$WINEPREFIX/.pendrel-ready-2"
     fi
     flock -u "$lock"
     exec {lock}>&-
