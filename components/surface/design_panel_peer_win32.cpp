@@ -41,6 +41,11 @@ TAnchors SidesOf(LRESULT hit) {
     }
 }
 
+bool PictureCoversAll(const HCustomDesignPanel& panel) {
+    const HBT_Types mode = panel.GetBkMode();
+    return panel.GetBackground()->Empty() || mode == HBT_Stretch || mode == HBT_Tile;
+}
+
 TRect Shrunk(TRect r, int by) { return {r.Left + by, r.Top + by, r.Right - by, r.Bottom - by}; }
 }  // namespace
 
@@ -141,6 +146,8 @@ void HDesignPanelPeer::PaintGrid(HDC dc) {
         const RECT rect{whole.Left, whole.Top, whole.Right, whole.Bottom};
         if (const HBRUSH brush = PatternBrush()) FillRect(dc, &rect, brush);
     } else {
+        // Where a picture leaves part of the panel uncovered, the colour shows instead of old pixels.
+        if (!PictureCoversAll(panel)) GDI_Blt(dc, nullptr, whole, HBT_Tile, panel.GetGrid()->GetBkColor());
         GDI_Blt(dc, panel.GetBackground(), whole, panel.GetBkMode(), panel.GetGrid()->GetBkColor());
     }
     canvas_.SetHDC(nullptr, 0, 0);
