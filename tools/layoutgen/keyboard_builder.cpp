@@ -23,6 +23,8 @@ template <class Key>
 Key& KeyboardBuilder::Place(double width, double height) {
     auto* key = new Key(panel_);
     key->SetParent(panel_);
+    // Every key shows its outline, so the keyboard reads as keys before the pointer touches it.
+    key->SetShowBorderWhenInactive(true);
     const int left = kGap + Pixels(column_), top = kGap + Pixels(row_);
     key->SetBounds(left, top, Pixels(width) - kGap, Pixels(height) - kGap);
     column_ += width;

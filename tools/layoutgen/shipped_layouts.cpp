@@ -135,8 +135,8 @@ void WriteLaptopKeyboard(const std::string& fileName) {
     b.Fixed("End", vkEnd);
     b.Fixed("PgUp", vkPrior);
     b.Fixed("PgDn", vkNext);
-    b.Modifier("Caps", vkCapital);
     b.Modifier("Num", vkNumLock);
+    b.Modifier("ScrLk", vkScroll);
     b.Fixed("Ins", vkInsert);
     b.Fixed("PrtSc", vkSnapshot);
     b.Save(fileName);
