@@ -8,6 +8,9 @@ if(WIN32)
                               OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/app.manifest)
 endif()
 
+# All programs, without the tests: what scripts/run.sh builds.
+add_custom_target(programs)
+
 # Gives an executable target the manifest and the runtime DLLs it needs to start.
 function(pendrel_windows_executable target)
   if(WIN32)
@@ -27,4 +30,5 @@ function(pendrel_add_program name)
   endif()
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   pendrel_windows_executable(${name})
+  add_dependencies(programs ${name})
 endfunction()
