@@ -2,8 +2,6 @@
 // Every reader and writer uses these, so a name or a default lives in one place.
 #pragma once
 
-namespace runtime_settings {
-
 // Options edited in the settings dialog.
 inline constexpr char kOnTaskbar[] = "OnTaskbar";
 inline constexpr bool kDefaultOnTaskbar = true;
@@ -73,5 +71,3 @@ inline constexpr char kFormsItemName[] = "Name";
 inline constexpr char kFormsItemLeft[] = "Left";
 inline constexpr char kFormsItemTop[] = "Top";
 inline constexpr int kFormsSlots = 30;
-
-}  // namespace runtime_settings
