@@ -1,0 +1,53 @@
+#include "page_control_peer.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "support/win32/wide_text.h"
+
+TPageControlPeer::TPageControlPeer(TWinControl& control) : TWin32WindowPeer(control), hookedParent_(control.Parent()) {
+    if (hookedParent_) AddWindowMessageHook(*hookedParent_, hook_);
+}
+
+TPageControlPeer::~TPageControlPeer() {
+    if (hookedParent_) RemoveWindowMessageHook(*hookedParent_, hook_);
+}
+
+void TPageControlPeer::CreateParams(TCreateParams& params) {
+    TWin32WindowPeer::CreateParams(params);
+    params.ClassName = WC_TABCONTROLW;
+    params.Style |= WS_CLIPCHILDREN;
+    if (Control().GetTabStop()) params.Style |= WS_TABSTOP;
+    params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+void TPageControlPeer::Refresh() {
+    ApplyFont();
+    ShowTabs();
+    SendMessageW(Wnd(), TCM_SETCURSEL, static_cast<WPARAM>(PageControl().GetActivePageIndex()), 0);
+    // The area left for the pages depends on the tabs and their font.
+    PageControl().Realign();
+}
+
+void TPageControlPeer::ShowTabs() {
+    SendMessageW(Wnd(), TCM_DELETEALLITEMS, 0, 0);
+    int index = 0;
+    for (TTabSheet* page : PageControl().Pages()) {
+        std::wstring caption = Utf8ToWide(page->GetCaption());
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(Wnd(), TCM_INSERTITEMW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+bool TPageControlPeer::TSelectionHook::HandleMessage(HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_NOTIFY) return false;
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->hwndFrom != peer_.Wnd() || header->code != static_cast<UINT>(TCN_SELCHANGE)) return false;
+    peer_.PageControl().SelectedInWindow(static_cast<int>(SendMessageW(peer_.Wnd(), TCM_GETCURSEL, 0, 0)));
+    result = 0;
+    return true;
+}

@@ -1,0 +1,28 @@
+#include "standard_controls.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "button_peer.h"
+#include "check_box_peer.h"
+#include "modal_form_peer.h"
+#include "page_control_peer.h"
+#include "support/win32/window_system.h"
+#include "tab_sheet_peer.h"
+#include "up_down_peer.h"
+
+void InstallStandardControls() {
+    static bool installed = false;
+    if (installed) return;
+    InstallWin32WindowSystem();
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    RegisterWindowPeerMaker(TCheckBox::StaticClass(), MakeWindowPeer<TCheckBoxPeer>);
+    RegisterWindowPeerMaker(TButton::StaticClass(), MakeWindowPeer<TButtonPeer>);
+    RegisterWindowPeerMaker(TPageControl::StaticClass(), MakeWindowPeer<TPageControlPeer>);
+    RegisterWindowPeerMaker(TTabSheet::StaticClass(), MakeWindowPeer<TTabSheetPeer>);
+    RegisterWindowPeerMaker(TUpDown::StaticClass(), MakeWindowPeer<TUpDownPeer>);
+    RegisterWindowPeerMaker(TModalForm::StaticClass(), MakeWindowPeer<TModalFormPeer>);
+    installed = true;
+}
