@@ -10,14 +10,14 @@ namespace {
 INIT_ONCE gOpenOnce = INIT_ONCE_STATIC_INIT;
 
 BOOL CALLBACK OpenSharedBlock(PINIT_ONCE, PVOID, PVOID*) {
-  SharedBlock().Open();
-  return TRUE;
+    SharedBlock().Open();
+    return TRUE;
 }
 
 }  // namespace
 
 // Exported as "WndMsgProc" (trellin.def).
 extern "C" LRESULT CALLBACK TrellinWndMsgProc(int code, WPARAM wParam, LPARAM lParam) {
-  InitOnceExecuteOnce(&gOpenOnce, OpenSharedBlock, nullptr, nullptr);
-  return WndMsgProc(code, wParam, lParam);
+    InitOnceExecuteOnce(&gOpenOnce, OpenSharedBlock, nullptr, nullptr);
+    return WndMsgProc(code, wParam, lParam);
 }
