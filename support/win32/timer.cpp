@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "pending_exception.h"
 #include "support/framework/class_builder.h"
 
 PENDREL_IMPLEMENT_CLASS(TTimer)
@@ -26,7 +27,11 @@ void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     const auto found = Running().find(id);
     if (found == Running().end()) return;
     TTimer* timer = found->second;
-    if (timer->GetEnabled()) timer->OnTimer(timer);
+    try {
+        if (timer->GetEnabled()) timer->OnTimer(timer);
+    } catch (...) {
+        KeepWindowProcException();
+    }
 }
 }  // namespace
 

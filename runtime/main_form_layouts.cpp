@@ -1,0 +1,86 @@
+// Loading layouts into the keyboard, with a window position remembered per layout.
+#include "components/config/cfg_storage.h"
+#include "components/persistence/control_io.h"
+#include "components/surface/design_panel.h"
+#include "components/visual/messages/hi_info.h"
+#include "keys/osk_custom_key.h"
+#include "layout_positions.h"
+#include "file_exists.h"
+#include "main_form_osk.h"
+#include "runtime/settings/runtime_settings.h"
+#include "support/dialogs/core/message_box_flags.h"
+#include "support/dialogs/xmessage_box.h"
+#include "support/framework/exceptions.h"
+#include "support/lib/paths.h"
+#include "support/win32/application.h"
+
+void TMainFormOSK::LoadLayout(const std::string& path) {
+    const std::string full = MakeStartLocalPath(path);
+    if (!FileExists(full)) return;
+    if (LayoutLoaded) {
+        const std::string last = cfg->Read(kLastUsedForm, std::string(kDefaultLastUsedForm));
+        if (!last.empty()) StoreLayoutPosition(last);
+    }
+    LayoutLoaded = false;
+    Busy = true;
+    try {
+        design->Show();
+        cIO->Load(full);
+        Busy = false;
+        LayoutLoaded = true;
+        cfg->Write(kLastUsedForm, full);
+    } catch (const std::exception& error) {
+        design->Hide();
+        HiMessage(Application().Handle(), hiiError, "During load form:\n[%s]\nnext error happen:\n%s", full.c_str(),
+                  error.what());
+        Busy = false;
+    }
+    design->SetBounds(0, 0, design->GetWidth(), design->GetHeight());
+    SetClientWidth(design->GetWidth());
+    SetClientHeight(design->GetHeight());
+    RestoreLayoutPosition(full);
+    RefreshKeys(nullptr, nullptr);
+    idMainTimer(this);
+}
+
+void TMainFormOSK::StoreLayoutPosition(const std::string& path) {
+    if (HConfigItem* forms = cfg->SubKey(kForms)) RememberLayoutPosition(*forms, path, {GetLeft(), GetTop()});
+}
+
+void TMainFormOSK::RestoreLayoutPosition(const std::string& path) {
+    if (HConfigItem* forms = cfg->SubKey(kForms))
+        if (const auto position = RememberedLayoutPosition(*forms, path, {GetLeft(), GetTop()}))
+            SetBounds(position->X, position->Y, GetWidth(), GetHeight());
+    ClampToScreen();
+}
+
+void TMainFormOSK::ClampToScreen() {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    int left = GetLeft(), top = GetTop();
+    if (screenWidth < left + GetWidth()) left = screenWidth - GetWidth() - 10;
+    if (screenHeight < top + GetHeight()) top = screenHeight - GetHeight() - 10;
+    SetBounds(left, top, GetWidth(), GetHeight());
+}
+
+void TMainFormOSK::cIOReadError(TReader*, const std::string& error, bool& ignore) {
+    if (cfg->Read(kIgnoreLoadErrors, kDefaultIgnoreLoadErrors)) {
+        ignore = true;
+        return;
+    }
+    const std::string text = "Error loading data:\n  " + error + "\nIgnore error and continue to load?";
+    switch (XMessageBox(Window(), text.c_str(), "Error loading form data...", XMB_YESNO | XMB_ICONERROR | XMB_YESTOALL)) {
+        case XMB_IDYES:
+            ignore = true;
+            break;
+        case XMB_IDYESTOALL:
+            cfg->Write(kIgnoreLoadErrors, true);
+            ignore = true;
+            break;
+        default:
+            Abort();
+    }
+}
+
+void TMainFormOSK::cIOComponentCreate(TObject*, TComponent* component) {
+    if (auto* key = dynamic_cast<OSKCustomKey*>(component)) key->SetHostWindow(Window());
+}

@@ -1,0 +1,51 @@
+// Following the target window and its keyboard layout: the 200 ms timer step.
+#include "components/config/cfg_storage.h"
+#include "components/surface/design_panel.h"
+#include "keys/key_state.h"
+#include "keys/osk_custom_key.h"
+#include "main_form_osk.h"
+#include "runtime/delivery/target_tracker.h"
+#include "runtime/hooklink/null_message.h"
+#include "runtime/hooklink/shared_data.h"
+#include "runtime/settings/runtime_settings.h"
+
+void TMainFormOSK::idMainTimer(TObject*) {
+    if (Busy || !target_) return;
+    target_->TrackForeground();
+    uint8_t state[kKeyboardStateSize];
+    GetKeyboardState(state);
+    const uint32_t signature = KeyStateSignature(state);
+    HKL layout = LastLayout;
+    if (cfg->Read(kHooKL, kDefaultHooKL)) {
+        TSharedAccess record(SharedBlock());
+        layout = FieldToLayout(record->Layout);
+    }
+    if (layout != LastLayout && cfg->Read(kSetKL, kDefaultSetKL))
+        PostMessageW(Window(), WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(layout));
+    if (signature == LastSignature && target_->TargetWindow == LastTarget && layout == LastLayout) return;
+    RefreshKeys(state, layout);
+    LastLayout = layout;
+    LastSignature = signature;
+    LastTarget = target_->TargetWindow;
+}
+
+void TMainFormOSK::RefreshKeys(uint8_t* state, HKL layout) {
+    uint8_t own[kKeyboardStateSize];
+    if (!state) {
+        GetKeyboardState(own);
+        state = own;
+    }
+    if (!layout && target_) layout = GetKeyboardLayout(target_->TargetThread);
+    for (int i = 0; i < design->ControlCount(); ++i)
+        if (auto* key = dynamic_cast<OSKCustomKey*>(design->Controls(i))) key->UpdateFromKeyboard(state, layout);
+}
+
+void TMainFormOSK::TargetAdopted(HWND window) {
+    {
+        TSharedAccess record(SharedBlock());
+        record->TargetWindow = HandleToField(window);
+        record->Layout = HandleToField(GetKeyboardLayout(target_->OwnThread));
+    }
+    SendNullMessage(window);
+    idMainTimer(this);
+}
