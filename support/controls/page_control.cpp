@@ -113,8 +113,9 @@ TRect TPageControl::DisplayRect() const {
     return {area.left, area.top, std::max(area.left, area.right), std::max(area.top, area.bottom)};
 }
 
-void TPageControl::AlignControls(TRect&) {
-    const TRect area = DisplayRect();
+void TPageControl::AlignControls(TRect&) { PlacePages(DisplayRect()); }
+
+void TPageControl::PlacePages(const TRect& area) {
     for (TTabSheet* page : Pages()) page->SetBounds(area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top);
 }
 

@@ -42,6 +42,8 @@ public:
     void SelectedInWindow(int index);
     // The area the pages fill, in client coordinates.
     TRect DisplayRect() const;
+    // Gives every page the bounds of area.
+    void PlacePages(const TRect& area);
 
     TEvent<TObject*> OnChange;
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,15 @@ void TPageControlPeer::Refresh() {
     ApplyFont();
     ShowTabs();
     SendMessageW(Wnd(), TCM_SETCURSEL, static_cast<WPARAM>(PageControl().GetActivePageIndex()), 0);
-    // The area left for the pages depends on the tabs and their font.
-    PageControl().Realign();
+    PlacePages();
+}
+
+// The area left for the pages depends on the tabs and their font. While the window is being
+// made the control does not know it yet, so the area is taken from the window here.
+void TPageControlPeer::PlacePages() {
+    RECT area{0, 0, Control().GetWidth(), Control().GetHeight()};
+    SendMessageW(Wnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    PageControl().PlacePages({area.left, area.top, std::max(area.left, area.right), std::max(area.top, area.bottom)});
 }
 
 void TPageControlPeer::ShowTabs() {

@@ -27,6 +27,7 @@ private:
 
     TPageControl& PageControl() const { return static_cast<TPageControl&>(Control()); }
     void ShowTabs();
+    void PlacePages();
 
     TSelectionHook hook_{*this};
     TWinControl* hookedParent_ = nullptr;
