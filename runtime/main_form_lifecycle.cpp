@@ -1,7 +1,6 @@
 // Start-up and shut-down of the keyboard window.
 #include "components/config/cfg_storage.h"
 #include "components/surface/design_panel.h"
-#include "file_exists.h"
 #include "keys/osk_messages.h"
 #include "main_form_osk.h"
 #include "runtime/chars/char_window.h"
@@ -52,7 +51,8 @@ void TMainFormOSK::ChooseLayout() {
         const std::string last = cfg->Read(kLastUsedForm, std::string(kDefaultLastUsedForm));
         if (!last.empty()) LoadLayout(last);
     }
-    if (!LayoutLoaded && FileExists("startup.osk")) LoadLayout("startup.osk");
+    // Looked for where it is loaded from, the program's folder, whatever the current folder is.
+    if (!LayoutLoaded) LoadLayout("startup.osk");
 }
 
 void TMainFormOSK::ApplyHookSetting() {

@@ -116,5 +116,5 @@ private:
 
 // The one main form of the process, for the message filter and the entry point.
 TMainFormOSK* MainFormOSK();
-// Gives the main form its own kind of window; before the form is made.
+// Installs the windows of the main form and of the controls it uses; before the form is made.
 void RegisterMainFormWindow();

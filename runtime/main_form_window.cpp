@@ -12,6 +12,9 @@
 #include "runtime/delivery/readable_memory.h"
 #include "runtime/delivery/target_tracker.h"
 #include "runtime/settings/runtime_settings.h"
+#include "components/visual/toolbar/toolbar_button_win32.h"
+#include "support/controls/standard_controls.h"
+#include "support/menus/menu_system_win32.h"
 #include "support/win32/application.h"
 #include "support/win32/module_instance.h"
 #include "support/win32/win32_error.h"
@@ -74,6 +77,9 @@ void EndingSession(TMainFormOSK& form) {
 
 void RegisterMainFormWindow() {
     InstallWin32WindowSystem();
+    InstallWin32MenuSystem();
+    InstallToolbarButtonWindowing();
+    InstallStandardControls();
     RegisterWindowPeerMaker(TMainFormOSK::StaticClass(), &MakeWindowPeer<TMainFormPeer>);
 }
 

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# The main job: builds the Windows programs (not the tests) and runs the layout
-# tool under Wine on the sample layout.
+# The main job: builds the Windows programs, puts the keyboard with everything it needs
+# into a package folder, and starts it with the shipped startup.osk. With a display the
+# keyboard runs there until it is closed; without one it runs on a virtual display, a
+# picture of it is saved and its path printed, and it is closed again.
+#
+#   PENDREL_VIRTUAL_DISPLAY=1 bash scripts/run.sh   forces the virtual display
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -15,9 +19,43 @@ for arch in x86_64:win64 i686:win32; do
     cmake --build "$dir" -j "$build_jobs" --target programs
 done
 
-tool=build/win64/bin/osklayout.exe
-if [[ ! -f $tool ]]; then
-    echo "run: $tool was not built: the osklayout tool (tools/osklayout) does not exist yet" >&2
+# A package holds what a Windows user needs to run the keyboard from any folder.
+make_package() {
+    local config=$1 package=build/package/Pendrel-$1
+    rm -rf "$package"
+    mkdir -p "$package"
+    cp build/"$config"/bin/{Pendrel.exe,Trellin.dll,Tarnwick.dll,Quillon.dll} "$package"/
+    cp build/"$config"/bin/lib*.dll "$package"/
+    cp layouts/*.osk "$package"/
+    if command -v zip >/dev/null; then
+        (cd build/package && rm -f "Pendrel-$config.zip" && zip -qr "Pendrel-$config.zip" "Pendrel-$config")
+    fi
+    echo "run: package $package" >&2
+}
+make_package win64
+make_package win32
+
+package=build/package/Pendrel-win64
+if [[ -n ${DISPLAY:-} && -z ${PENDREL_VIRTUAL_DISPLAY:-} ]]; then
+    exec cmake/wine-run.sh "$package/Pendrel.exe" startup.osk
+fi
+
+# No display to look at: run on the shared virtual display and take a picture.
+[[ -n ${PENDREL_VIRTUAL_DISPLAY:-} ]] && unset DISPLAY
+picture=$root/build/package/pendrel-screenshot.png
+rm -f "$picture"
+cmake/wine-run.sh "$package/Pendrel.exe" startup.osk &
+keyboard=$!
+# Wine takes an absolute Unix path as a path on its drive of the Unix root.
+if ! cmake/wine-run.sh build/win64/bin/windowshot.exe TMainFormOSK Pendrel "$picture" --close; then
+    kill "$keyboard" 2>/dev/null || true
+    echo "run: the keyboard did not appear" >&2
     exit 1
 fi
-exec cmake/wine-run.sh "$tool" print layouts/sample.osk
+for _ in $(seq 100); do
+    kill -0 "$keyboard" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$keyboard" 2>/dev/null && echo "run: the keyboard did not close; stopped it" >&2
+wait "$keyboard" || true
+echo "run: the keyboard ran on a virtual display; its picture: $picture"

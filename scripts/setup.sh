@@ -8,7 +8,7 @@ required=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64-dev
     wine wine64 xvfb xauth
-    imagemagick
+    imagemagick zip
 )
 # 32-bit Wine runs only where the kernel executes 32-bit programs; elsewhere
 # installing it may fail and the 32-bit tests are skipped.

@@ -97,7 +97,7 @@ check_configuration win64 "" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_6
 # Where 32-bit programs cannot run, the 32-bit build compiles the libraries and programs
 # (not the test programs, which could only be built, not run) to keep CI short.
 win32_targets=""
-cmake/wine-run.sh --can-run i686 || win32_targets="--target osklayout layoutgen"
+cmake/wine-run.sh --can-run i686 || win32_targets="--target programs"
 check_configuration win32 "$win32_targets" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake"
 
 echo
