@@ -13,7 +13,7 @@
 #include "support/dialogs/questions.h"
 #include "support/lib/command_line.h"
 #include "support/lib/win_abort.h"
-#include "support/shell/tray_icon.h"
+#include "support/shell/keyboard_icon.h"
 #include "support/win32/application.h"
 #include "support/win32/message_loop.h"
 

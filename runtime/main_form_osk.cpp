@@ -13,6 +13,7 @@
 #include "support/dialogs/open_dialog.h"
 #include "support/framework/class_builder.h"
 #include "support/framework/std_controls.h"
+#include "support/shell/keyboard_icon.h"
 #include "support/shell/tray_icon.h"
 #include "support/win32/timer.h"
 
@@ -62,6 +63,10 @@ void TMainFormOSK::CreateComponents() {
     Timer->SetInterval(200);
     Timer->OnTimer = [this](TObject* sender) { idMainTimer(sender); };
     NITrayIcon1 = Make<TNITrayIcon>(this, "NITrayIcon1");
+    NITrayIcon1->SetShowDesigning(false);
+    NITrayIcon1->SetShowOnTaskbar(false);
+    NITrayIcon1->SetHint("Pendrel");
+    NITrayIcon1->SetIcon(MakeKeyboardIcon(16));
     design = Make<HDesignPanel>(this, "design");
     design->SetVisible(false);
     design->SetParent(this);
