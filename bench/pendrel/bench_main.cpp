@@ -1,0 +1,117 @@
+// Measures Pendrel.exe with the shipped layout: start-up to the painted keyboard (and a bare
+// window's for comparison), relabelling, click to keystroke, idle processor time and peak
+// memory. Prints a table and the same as Markdown.
+//
+//   pendrel_bench [--starts N] [--relabels N] [--clicks N] [--idle-seconds N] [--layout FILE]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench_layout.h"
+#include "click_timing.h"
+#include "idle_cpu.h"
+#include "message_pump.h"
+#include "program_copy.h"
+#include "relabel_timing.h"
+#include "report.h"
+#include "started_window.h"
+#include "startup_timing.h"
+#include "support/win32/message_loop.h"
+#include "target_window.h"
+
+namespace {
+struct TOptions {
+    int starts = 10;
+    int relabels = 1000;
+    int clicks = 20;
+    double idleSeconds = 10;
+    std::string layout = PENDREL_STARTUP_LAYOUT;
+};
+
+TOptions ParseOptions(int argc, char** argv) {
+    TOptions options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const char* value = argv[i + 1];
+        if (name == "--starts") options.starts = std::max(1, atoi(value));
+        else if (name == "--relabels") options.relabels = std::max(1, atoi(value));
+        else if (name == "--clicks") options.clicks = std::max(1, atoi(value));
+        else if (name == "--idle-seconds") options.idleSeconds = std::max(1.0, atof(value));
+        else if (name == "--layout") options.layout = value;
+        else throw std::invalid_argument("unknown option " + name);
+    }
+    return options;
+}
+
+void MeasureRelabel(const TOptions& options, TBenchFigures& figures) {
+    TBenchLayout layout(options.layout);
+    layout.Form().Show();
+    ProcessMessages();
+    figures.relabelKeys = static_cast<int>(layout.Keys().size());
+    figures.relabelRuns = options.relabels;
+    figures.relabelMs = MedianRelabelMs(layout, options.relabels);
+    layout.Form().Hide();
+    ProcessMessages();
+}
+
+// One keyboard left running: first idle, then clicked, then asked for its peak memory.
+void MeasureRunningKeyboard(const TOptions& options, const TProgramCopy& copy, TBenchFigures& figures) {
+    const std::vector<TCharacterKeySpot> keys = TBenchLayout(options.layout).LetterKeys();
+    copy.ForgetSettings();
+    TStartedWindow keyboard(copy.Dir() / "Pendrel.exe", L"layouts\\startup.osk", copy.Dir());
+    keyboard.WaitUntilPainted(L"TMainFormOSK");
+    TTargetWindow target(keyboard.Window());
+    target.Activate();
+    // The keyboard adopts the foreground window at its next 200 ms step; let it settle.
+    PumpMessagesFor(1000);
+    figures.idle = MeasureIdleCpu(keyboard.Process(), options.idleSeconds);
+    target.Activate();
+    PumpMessagesFor(500);
+    figures.clicks = MeasureClicks(keyboard.Window(), keys, options.clicks);
+    figures.pendrelPeak = Larger(figures.pendrelPeak, PeakMemory(keyboard.Process()));
+    if (!keyboard.Close()) throw std::runtime_error("the keyboard did not end after WM_CLOSE");
+}
+
+TBenchFigures MeasureAll(const TOptions& options) {
+    TBenchFigures figures;
+    TProgramCopy copy(OwnProgramDir(), {"Pendrel.exe", "pendrel_bare_window.exe"}, options.layout);
+    figures.bareStartup = MeasureStartup(copy, L"pendrel_bare_window.exe", L"", L"PendrelBareWindow", options.starts);
+    figures.pendrelStartup =
+        MeasureStartup(copy, L"Pendrel.exe", L"layouts\\startup.osk", L"TMainFormOSK", options.starts);
+    figures.pendrelPeak = figures.pendrelStartup.peak;
+    MeasureRelabel(options, figures);
+    MeasureRunningKeyboard(options, copy, figures);
+    return figures;
+}
+
+void PrintRuns(const char* name, const std::vector<double>& runs) {
+    printf("%s:", name);
+    for (double ms : runs) printf(" %.1f", ms);
+    printf(" ms\n");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const TOptions options = ParseOptions(argc, argv);
+        const TBenchFigures figures = MeasureAll(options);
+        PrintRuns("Pendrel start-ups", figures.pendrelStartup.runsMs);
+        PrintRuns("Bare window start-ups", figures.bareStartup.runsMs);
+        PrintRuns("Clicks", figures.clicks.runsMs);
+        printf("\n");
+        PrintTable(figures, stdout);
+        printf("\n");
+        PrintMarkdown(figures, stdout);
+        return 0;
+    } catch (const std::exception& error) {
+        fprintf(stderr, "pendrel_bench: %s\n", error.what());
+        return 1;
+    }
+}

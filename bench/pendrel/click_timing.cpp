@@ -1,0 +1,94 @@
+#include "click_timing.h"
+
+#include <stdexcept>
+
+#include "clock.h"
+#include "message_pump.h"
+#include "statistics.h"
+
+namespace {
+// The hook runs on this thread while it pumps; these are its only inputs and output.
+int expectedKey = 0;
+double keyDownSeenMs = -1;
+
+LRESULT CALLBACK KeyboardHook(int code, WPARAM message, LPARAM data) {
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
+    if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) &&
+        static_cast<int>(key->vkCode) == expectedKey && keyDownSeenMs < 0)
+        keyDownSeenMs = NowMs();
+    return CallNextHookEx(nullptr, code, message, data);
+}
+
+BOOL CALLBACK LargerChild(HWND child, LPARAM best) {
+    auto& found = *reinterpret_cast<HWND*>(best);
+    RECT a, b;
+    GetWindowRect(child, &a);
+    if (IsWindowVisible(child) &&
+        (!found || (a.right - a.left) * (a.bottom - a.top) >
+                       (GetWindowRect(found, &b), (b.right - b.left) * (b.bottom - b.top))))
+        found = child;
+    return TRUE;
+}
+
+// The keys' coordinates are those of the design panel's client area: the keyboard's largest child.
+POINT PanelClientOrigin(HWND keyboard) {
+    HWND panel = nullptr;
+    EnumChildWindows(keyboard, LargerChild, reinterpret_cast<LPARAM>(&panel));
+    if (!panel) throw std::runtime_error("the keyboard window has no design panel window");
+    POINT origin{0, 0};
+    ClientToScreen(panel, &origin);
+    return origin;
+}
+
+void InjectMouse(POINT screen, DWORD button) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    if (SendInput(1, &input, sizeof input) != 1) throw std::runtime_error("SendInput failed");
+}
+
+class THook {
+public:
+    THook() : hook_(SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleW(nullptr), 0)) {
+        if (!hook_) throw std::runtime_error("cannot install the low-level keyboard hook");
+    }
+    ~THook() { UnhookWindowsHookEx(hook_); }
+
+private:
+    HHOOK hook_;
+};
+
+// One click; the milliseconds from the mouse-up to the key-down, or -1 when none came.
+double ClickOnce(POINT screen, int keyCode) {
+    InjectMouse(screen, MOUSEEVENTF_LEFTDOWN);
+    PumpMessagesFor(30);
+    expectedKey = keyCode;
+    keyDownSeenMs = -1;
+    const double up = NowMs();
+    InjectMouse(screen, MOUSEEVENTF_LEFTUP);
+    if (!PumpMessagesUntil([] { return keyDownSeenMs >= 0; }, 2000)) return -1;
+    return keyDownSeenMs - up;
+}
+}  // namespace
+
+TClickFigures MeasureClicks(HWND keyboard, const std::vector<TCharacterKeySpot>& keys, int clicks) {
+    if (keys.size() < 2) throw std::runtime_error("the layout has fewer than two letter keys");
+    const POINT origin = PanelClientOrigin(keyboard);
+    THook hook;
+    TClickFigures figures;
+    for (int i = 0; i < clicks; ++i) {
+        // Neighbouring clicks go to different keys, so that no two make a double click.
+        const TCharacterKeySpot& key = keys[i % keys.size()];
+        const double ms = ClickOnce({origin.x + key.centre.x, origin.y + key.centre.y}, key.keyCode);
+        if (ms < 0)
+            ++figures.missed;
+        else
+            figures.runsMs.push_back(ms);
+        PumpMessagesFor(100);
+    }
+    if (figures.runsMs.empty()) throw std::runtime_error("no click reached the hook as a keystroke");
+    figures.medianMs = Median(figures.runsMs);
+    return figures;
+}

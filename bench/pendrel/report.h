@@ -1,0 +1,22 @@
+// The figures of one benchmark run, as a plain table and as a Markdown table.
+#pragma once
+#include <cstdio>
+
+#include "click_timing.h"
+#include "idle_cpu.h"
+#include "process_usage.h"
+#include "startup_timing.h"
+
+struct TBenchFigures {
+    TStartupFigures pendrelStartup;
+    TStartupFigures bareStartup;
+    double relabelMs = 0;
+    int relabelKeys = 0;
+    int relabelRuns = 0;
+    TClickFigures clicks;
+    TIdleFigures idle;
+    TMemoryPeak pendrelPeak;  // the largest of the start-up runs and the long-lived instance
+};
+
+void PrintTable(const TBenchFigures& figures, FILE* out);
+void PrintMarkdown(const TBenchFigures& figures, FILE* out);

@@ -1,0 +1,21 @@
+#include "startup_timing.h"
+
+#include <stdexcept>
+
+#include "program_copy.h"
+#include "started_window.h"
+#include "statistics.h"
+
+TStartupFigures MeasureStartup(const TProgramCopy& copy, const std::wstring& program, const std::wstring& arguments,
+                               const wchar_t* windowClass, int runs) {
+    TStartupFigures figures;
+    for (int run = 0; run < runs; ++run) {
+        copy.ForgetSettings();
+        TStartedWindow started(copy.Dir() / program, arguments, copy.Dir());
+        figures.runsMs.push_back(started.WaitUntilPainted(windowClass));
+        figures.peak = Larger(figures.peak, PeakMemory(started.Process()));
+        if (!started.Close()) throw std::runtime_error("the program did not end after WM_CLOSE");
+    }
+    figures.medianMs = Median(figures.runsMs);
+    return figures;
+}
