@@ -130,8 +130,8 @@ void TNITrayIcon::MouseEvent(UINT mouseMessage) {
     }
 }
 
-// The menu's window takes the foreground before the menu opens and gets a WM_NULL after it
-// closed (TPopupMenu's window does both), or the menu would not close on a click elsewhere.
+// The shell wants the program in the foreground before a tray menu opens and a WM_NULL after it
+// closed, or the menu would not close on a click elsewhere; TPopupMenu's window does the same.
 void TNITrayIcon::PopupAtCursor() {
     if (!popupMenu_) return;
     POINT cursor{};
