@@ -1,0 +1,44 @@
+// Character and modifier keys clicked with the mouse arrive in the application that has the
+// foreground, which keeps it.
+#include "keyboard_fixture.h"
+
+using Typing = KeyboardTest;
+
+TEST_F(Typing, CharacterKeysArriveInTheTarget) {
+    ASSERT_NO_FATAL_FAILURE(StartWithTarget());
+    EXPECT_TRUE(ClickAndExpect(keys::A, "a")) << target.Text();
+    EXPECT_TRUE(ClickAndExpect(keys::B, "ab")) << target.Text();
+}
+
+TEST_F(Typing, ClicksNeverTakeTheForeground) {
+    ASSERT_NO_FATAL_FAILURE(StartWithTarget());
+    for (const char* key : {keys::A, keys::Shift, keys::B, keys::Buffer}) {
+        Click(key);
+        EXPECT_EQ(GetForegroundWindow(), target.Window()) << "after a click on " << key;
+    }
+}
+
+TEST_F(Typing, LatchedShiftAppliesToTheNextCharacterOnly) {
+    ASSERT_NO_FATAL_FAILURE(StartWithTarget());
+    Click(keys::Shift);
+    EXPECT_TRUE(ClickAndExpect(keys::A, "A")) << target.Text();
+    EXPECT_TRUE(ClickAndExpect(keys::B, "Ab")) << target.Text();
+}
+
+TEST_F(Typing, ShiftClickedTwiceIsReleased) {
+    ASSERT_NO_FATAL_FAILURE(StartWithTarget());
+    Click(keys::Shift);
+    Click(keys::Shift);
+    EXPECT_TRUE(ClickAndExpect(keys::A, "a")) << target.Text();
+}
+
+TEST_F(Typing, CapsLockTogglesUpperCase) {
+    ASSERT_FALSE(CapsLockOn()) << "Caps Lock was on before the test";
+    ASSERT_NO_FATAL_FAILURE(StartWithTarget());
+    Click(keys::Caps);
+    EXPECT_TRUE(ClickAndExpect(keys::A, "A")) << target.Text();
+    EXPECT_TRUE(ClickAndExpect(keys::B, "AB")) << target.Text();
+    Click(keys::Caps);
+    EXPECT_TRUE(ClickAndExpect(keys::C, "ABc")) << target.Text();
+    EXPECT_FALSE(CapsLockOn());
+}
