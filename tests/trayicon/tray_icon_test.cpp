@@ -9,7 +9,7 @@
 #include "support/menus/menu_item.h"
 #include "support/menus/menu_system_win32.h"
 #include "support/shell/tray_icon.h"
-#include "support/win32/pending_exception.h"
+#include "support/win32/message_loop.h"
 #include "support/win32/window_system.h"
 
 namespace {
@@ -151,8 +151,8 @@ TEST_F(TrayIcon, ADoubleClickRunsOnDblClick) {
 
 TEST_F(TrayIcon, AnErrorInOnClickComesOutOfTheMessageLoop) {
     icon->OnClick = [](TObject*) { throw Exception("click failed"); };
-    MouseOnIcon(WM_LBUTTONUP);
-    EXPECT_THROW(RaisePendingWindowException(), Exception);
+    PostMessageW(icon->Wnd(), kTrayIconCallbackMessage, 1, WM_LBUTTONUP);
+    EXPECT_THROW(ProcessMessages(), Exception);
 }
 
 TEST_F(TrayIcon, ARightClickOpensThePopupMenu) {
