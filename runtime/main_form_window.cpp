@@ -116,6 +116,10 @@ bool TMainFormOSK::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
         case WM_ENDSESSION:
             if (wParam) EndingSession(*this);
             return true;
+        case WM_MOUSEACTIVATE:
+            // The no-activate style alone does not keep Wine from activating a clicked window.
+            result = MA_NOACTIVATE;
+            return true;
         case WM_CONTEXTMENU:
             popupTry->Popup(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return true;
