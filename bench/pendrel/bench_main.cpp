@@ -17,6 +17,7 @@
 #include "bench_layout.h"
 #include "click_timing.h"
 #include "idle_cpu.h"
+#include "keyboard_settings.h"
 #include "message_pump.h"
 #include "program_copy.h"
 #include "relabel_timing.h"
@@ -75,7 +76,24 @@ void MeasureRunningKeyboard(const TOptions& options, const TProgramCopy& copy, T
     target.Activate();
     PumpMessagesFor(500);
     figures.clicks = MeasureClicks(keyboard.Window(), keys, options.clicks);
+    figures.sendKeys = MeasureSendKeyMessages(keyboard.Window(), keys.front().keyCode, options.clicks);
+    figures.ownClicks = MeasureOwnWindowClicks(target.FreeSpot(), &TTargetWindow::LastButtonUpMs,
+                                               std::min(options.clicks, 10));
     figures.pendrelPeak = Larger(figures.pendrelPeak, PeakMemory(keyboard.Process()));
+    if (!keyboard.Close()) throw std::runtime_error("the keyboard did not end after WM_CLOSE");
+}
+
+// Clicks again with the character window switched off ("DispChar"), to show its share.
+void MeasureClicksWithoutCharWindow(const TOptions& options, const TProgramCopy& copy, TBenchFigures& figures) {
+    const std::vector<TCharacterKeySpot> keys = TBenchLayout(options.layout).LetterKeys();
+    copy.ForgetSettings();
+    WriteKeyboardSwitch(copy.Dir() / "osk.hcfg", "DispChar", false);
+    TStartedWindow keyboard(copy.Dir() / "Pendrel.exe", L"layouts\\startup.osk", copy.Dir());
+    keyboard.WaitUntilPainted(L"TMainFormOSK");
+    TTargetWindow target(keyboard.Window());
+    target.Activate();
+    PumpMessagesFor(1000);
+    figures.clicksWithoutCharWindow = MeasureClicks(keyboard.Window(), keys, options.clicks);
     if (!keyboard.Close()) throw std::runtime_error("the keyboard did not end after WM_CLOSE");
 }
 
@@ -88,23 +106,17 @@ TBenchFigures MeasureAll(const TOptions& options) {
     figures.pendrelPeak = figures.pendrelStartup.peak;
     MeasureRelabel(options, figures);
     MeasureRunningKeyboard(options, copy, figures);
+    MeasureClicksWithoutCharWindow(options, copy, figures);
     return figures;
 }
 
-void PrintRuns(const char* name, const std::vector<double>& runs) {
-    printf("%s:", name);
-    for (double ms : runs) printf(" %.1f", ms);
-    printf(" ms\n");
-}
 }  // namespace
 
 int main(int argc, char** argv) {
     try {
         const TOptions options = ParseOptions(argc, argv);
         const TBenchFigures figures = MeasureAll(options);
-        PrintRuns("Pendrel start-ups", figures.pendrelStartup.runsMs);
-        PrintRuns("Bare window start-ups", figures.bareStartup.runsMs);
-        PrintRuns("Clicks", figures.clicks.runsMs);
+        PrintDetails(figures, stdout);
         printf("\n");
         PrintTable(figures, stdout);
         printf("\n");

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "clock.h"
+#include "keys/osk_messages.h"
 #include "message_pump.h"
 #include "statistics.h"
 
@@ -60,16 +61,33 @@ private:
     HHOOK hook_;
 };
 
-// One click; the milliseconds from the mouse-up to the key-down, or -1 when none came.
+// Milliseconds from trigger() to the key-down of keyCode, or -1 when none came.
+template <typename Trigger>
+double TimeToKeyDown(int keyCode, Trigger trigger) {
+    expectedKey = keyCode;
+    keyDownSeenMs = -1;
+    const double start = NowMs();
+    trigger();
+    if (!PumpMessagesUntil([] { return keyDownSeenMs >= 0; }, 2000)) return -1;
+    return keyDownSeenMs - start;
+}
+
 double ClickOnce(POINT screen, int keyCode) {
     InjectMouse(screen, MOUSEEVENTF_LEFTDOWN);
     PumpMessagesFor(30);
-    expectedKey = keyCode;
-    keyDownSeenMs = -1;
-    const double up = NowMs();
-    InjectMouse(screen, MOUSEEVENTF_LEFTUP);
-    if (!PumpMessagesUntil([] { return keyDownSeenMs >= 0; }, 2000)) return -1;
-    return keyDownSeenMs - up;
+    return TimeToKeyDown(keyCode, [screen] { InjectMouse(screen, MOUSEEVENTF_LEFTUP); });
+}
+
+void Add(TClickFigures& figures, double ms) {
+    if (ms < 0)
+        ++figures.missed;
+    else
+        figures.runsMs.push_back(ms);
+}
+
+void Summarise(TClickFigures& figures) {
+    if (figures.runsMs.empty()) throw std::runtime_error("no keystroke reached the hook");
+    figures.medianMs = Median(figures.runsMs);
 }
 }  // namespace
 
@@ -81,14 +99,37 @@ TClickFigures MeasureClicks(HWND keyboard, const std::vector<TCharacterKeySpot>&
     for (int i = 0; i < clicks; ++i) {
         // Neighbouring clicks go to different keys, so that no two make a double click.
         const TCharacterKeySpot& key = keys[i % keys.size()];
-        const double ms = ClickOnce({origin.x + key.centre.x, origin.y + key.centre.y}, key.keyCode);
-        if (ms < 0)
-            ++figures.missed;
-        else
-            figures.runsMs.push_back(ms);
+        Add(figures, ClickOnce({origin.x + key.centre.x, origin.y + key.centre.y}, key.keyCode));
         PumpMessagesFor(100);
     }
-    if (figures.runsMs.empty()) throw std::runtime_error("no click reached the hook as a keystroke");
-    figures.medianMs = Median(figures.runsMs);
+    Summarise(figures);
+    return figures;
+}
+
+TClickFigures MeasureOwnWindowClicks(POINT spot, double (*lastButtonUpMs)(), int clicks) {
+    TClickFigures figures;
+    for (int i = 0; i < clicks; ++i) {
+        InjectMouse(spot, MOUSEEVENTF_LEFTDOWN);
+        PumpMessagesFor(30);
+        const double before = lastButtonUpMs();
+        const double up = NowMs();
+        InjectMouse(spot, MOUSEEVENTF_LEFTUP);
+        const bool arrived = PumpMessagesUntil([&] { return lastButtonUpMs() != before; }, 2000);
+        Add(figures, arrived ? lastButtonUpMs() - up : -1);
+        // Slower than a double click, as every click lands on the same spot.
+        PumpMessagesFor(GetDoubleClickTime() + 50);
+    }
+    Summarise(figures);
+    return figures;
+}
+
+TClickFigures MeasureSendKeyMessages(HWND keyboard, int keyCode, int messages) {
+    THook hook;
+    TClickFigures figures;
+    for (int i = 0; i < messages; ++i) {
+        Add(figures, TimeToKeyDown(keyCode, [=] { PostMessageW(keyboard, WM_OSK_SENDKEY, keyCode, 0); }));
+        PumpMessagesFor(100);
+    }
+    Summarise(figures);
     return figures;
 }

@@ -15,3 +15,8 @@ struct TClickFigures {
 
 // Clicks the keys in turn, clicks times, while the foreground window is one of ours.
 TClickFigures MeasureClicks(HWND keyboard, const std::vector<TCharacterKeySpot>& keys, int clicks);
+// The same from a mouse-up on one of our own windows at spot to its WM_LBUTTONUP: what
+// the window system alone costs.
+TClickFigures MeasureOwnWindowClicks(POINT spot, double (*lastButtonUpMs)(), int clicks);
+// The same from a posted WM_OSK_SENDKEY: the keyboard's own share, without the mouse's way.
+TClickFigures MeasureSendKeyMessages(HWND keyboard, int keyCode, int messages);

@@ -33,14 +33,45 @@ std::vector<TRow> Rows(const TBenchFigures& f) {
         {"Idle CPU over " + Format("%.0f s", f.idle.seconds),
          Format("%.1f ms/min", f.idle.msPerMinute) + Format(" (%.3f %% of a core)", f.idle.percentOfCore),
          "< 0.2 % of a core", f.idle.percentOfCore < 0.2},
+        {"Click to keystroke, character window off (median of " +
+             std::to_string(f.clicksWithoutCharWindow.runsMs.size()) + ")",
+         Format("%.2f ms", f.clicksWithoutCharWindow.medianMs), "for comparison", true},
+        {"WM_OSK_SENDKEY to keystroke (median of " + std::to_string(f.sendKeys.runsMs.size()) + ")",
+         Format("%.2f ms", f.sendKeys.medianMs), "for comparison", true},
+        {"Mouse-up to WM_LBUTTONUP of a bare window (median of " + std::to_string(f.ownClicks.runsMs.size()) + ")",
+         Format("%.2f ms", f.ownClicks.medianMs), "for comparison", true},
         {"Peak working set", Format("%.1f MB", peakMb), "< 30 MB", peakMb < 30},
+        {"Peak working set of the bare window", Format("%.1f MB", Megabytes(f.bareStartup.peak.workingSetBytes)),
+         "for comparison", true},
         {"Peak pagefile usage", Format("%.1f MB", Megabytes(f.pendrelPeak.pagefileBytes)), "< 30 MB",
          Megabytes(f.pendrelPeak.pagefileBytes) < 30},
     };
 }
 
+void PrintRuns(FILE* out, const char* name, const std::vector<double>& runs) {
+    fprintf(out, "%s:", name);
+    for (double ms : runs) fprintf(out, " %.1f", ms);
+    fprintf(out, " ms\n");
+}
+
+void PrintPhases(FILE* out, const char* name, const TStartupFigures& startup) {
+    fprintf(out, "%s start-up, medians: window exists %.1f ms, visible %.1f ms, painted %.1f ms\n", name,
+            startup.medianFoundMs, startup.medianVisibleMs, startup.medianMs);
+}
+
 const char* Verdict(const TRow& row) { return row.target == "for comparison" ? "" : row.met ? "met" : "missed"; }
 }  // namespace
+
+void PrintDetails(const TBenchFigures& figures, FILE* out) {
+    PrintPhases(out, "Pendrel", figures.pendrelStartup);
+    PrintPhases(out, "Bare window", figures.bareStartup);
+    PrintRuns(out, "Pendrel start-ups", figures.pendrelStartup.runsMs);
+    PrintRuns(out, "Bare window start-ups", figures.bareStartup.runsMs);
+    PrintRuns(out, "Clicks", figures.clicks.runsMs);
+    PrintRuns(out, "Clicks, character window off", figures.clicksWithoutCharWindow.runsMs);
+    PrintRuns(out, "WM_OSK_SENDKEY", figures.sendKeys.runsMs);
+    PrintRuns(out, "Clicks on a bare window", figures.ownClicks.runsMs);
+}
 
 void PrintTable(const TBenchFigures& figures, FILE* out) {
     fprintf(out, "%-52s %-34s %-20s %s\n", "Measure", "Value", "Target", "");
@@ -48,6 +79,7 @@ void PrintTable(const TBenchFigures& figures, FILE* out) {
         fprintf(out, "%-52s %-34s %-20s %s\n", row.measure.c_str(), row.value.c_str(), row.target.c_str(),
                 Verdict(row));
     if (figures.clicks.missed) fprintf(out, "(%d clicks gave no keystroke)\n", figures.clicks.missed);
+    if (figures.sendKeys.missed) fprintf(out, "(%d WM_OSK_SENDKEY gave no keystroke)\n", figures.sendKeys.missed);
 }
 
 void PrintMarkdown(const TBenchFigures& figures, FILE* out) {

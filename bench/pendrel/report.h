@@ -14,9 +14,14 @@ struct TBenchFigures {
     int relabelKeys = 0;
     int relabelRuns = 0;
     TClickFigures clicks;
+    TClickFigures clicksWithoutCharWindow;
+    TClickFigures sendKeys;
+    TClickFigures ownClicks;
     TIdleFigures idle;
     TMemoryPeak pendrelPeak;  // the largest of the start-up runs and the long-lived instance
 };
 
+// The start-up phases and every single run, which explain the medians.
+void PrintDetails(const TBenchFigures& figures, FILE* out);
 void PrintTable(const TBenchFigures& figures, FILE* out);
 void PrintMarkdown(const TBenchFigures& figures, FILE* out);

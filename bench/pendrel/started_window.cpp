@@ -104,7 +104,8 @@ bool TStartedWindow::ProcessEnded() const { return WaitForSingleObject(process_.
 
 double TStartedWindow::WaitUntilPainted(const wchar_t* windowClass, double timeoutMs) {
     while (NowMs() - startMs_ < timeoutMs) {
-        if (!window_) window_ = FindOwnWindow(windowClass);
+        if (!window_ && (window_ = FindOwnWindow(windowClass))) foundMs_ = NowMs() - startMs_;
+        if (window_ && visibleMs_ < 0 && IsWindowVisible(window_)) visibleMs_ = NowMs() - startMs_;
         if (window_ && !PaintState(window_)) return NowMs() - startMs_;
         if (ProcessEnded())
             throw std::runtime_error("the program ended before it showed its window (another instance running?)");

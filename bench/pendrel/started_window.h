@@ -23,6 +23,9 @@ public:
     bool Close();
 
     HWND Window() const { return window_; }
+    // Milliseconds from the start until the window was first found, and first seen visible.
+    double FoundMs() const { return foundMs_; }
+    double VisibleMs() const { return visibleMs_; }
     HANDLE Process() const { return process_.hProcess; }
 
 private:
@@ -32,6 +35,8 @@ private:
     PROCESS_INFORMATION process_{};
     double startMs_ = 0;
     HWND window_ = nullptr;
+    double foundMs_ = -1;
+    double visibleMs_ = -1;
     bool closed_ = false;
 };
 

@@ -10,6 +10,8 @@ class TProgramCopy;
 struct TStartupFigures {
     std::vector<double> runsMs;
     double medianMs = 0;
+    double medianFoundMs = 0;    // until the window existed
+    double medianVisibleMs = 0;  // until it was visible
     TMemoryPeak peak;  // the largest over the starts, taken just before each close
 };
 

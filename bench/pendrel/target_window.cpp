@@ -2,13 +2,21 @@
 
 #include <stdexcept>
 
+#include "clock.h"
+
 namespace {
 constexpr wchar_t kTargetClass[] = L"PendrelBenchTarget";
-constexpr int kWidth = 400, kHeight = 120;
+constexpr int kWidth = 400, kHeight = 120, kFreeBand = 40;
+double lastButtonUpMs = -1;
+
+LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONUP) lastButtonUpMs = NowMs();
+    return DefWindowProcW(window, message, wParam, lParam);
+}
 
 void RegisterTargetClass() {
     WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = TargetProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = kTargetClass;
@@ -33,7 +41,7 @@ TTargetWindow::TTargetWindow(HWND keyboard) {
     if (!frame_) throw std::runtime_error("cannot create the target window");
     RECT client;
     GetClientRect(frame_, &client);
-    edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, client.right, client.bottom,
+    edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, client.right, client.bottom - kFreeBand,
                             frame_, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!edit_) throw std::runtime_error("cannot create the target edit");
 }
@@ -46,3 +54,13 @@ void TTargetWindow::Activate() {
 }
 
 void TTargetWindow::ClearText() { SetWindowTextW(edit_, L""); }
+
+POINT TTargetWindow::FreeSpot() const {
+    RECT client;
+    GetClientRect(frame_, &client);
+    POINT spot{client.right / 2, client.bottom - kFreeBand / 2};
+    ClientToScreen(frame_, &spot);
+    return spot;
+}
+
+double TTargetWindow::LastButtonUpMs() { return lastButtonUpMs; }

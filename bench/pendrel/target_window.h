@@ -13,6 +13,10 @@ public:
     // Brings the frame to the foreground with the focus in the edit.
     void Activate();
     void ClearText();
+    // A spot of the frame's own client area, below the edit, in screen coordinates.
+    POINT FreeSpot() const;
+    // When the frame last received WM_LBUTTONUP (NowMs), -1 before the first.
+    static double LastButtonUpMs();
     HWND Frame() const { return frame_; }
 
 private:
