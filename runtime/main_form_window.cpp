@@ -16,8 +16,6 @@
 #include "support/controls/standard_controls.h"
 #include "support/menus/menu_system_win32.h"
 #include "support/win32/application.h"
-#include "support/win32/module_instance.h"
-#include "support/win32/win32_error.h"
 #include "support/win32/scrolling_peer.h"
 #include "support/win32/window_system.h"
 
@@ -52,18 +50,7 @@ protected:
 private:
     // A second start finds the keyboard by this class name.
     static const wchar_t* ClassName() {
-        static const wchar_t* const name = [] {
-            WNDCLASSEXW windowClass{};
-            windowClass.cbSize = sizeof windowClass;
-            windowClass.style = CS_DBLCLKS;
-            windowClass.lpfnWndProc = &TWin32WindowPeer::WindowProc;
-            windowClass.hInstance = ModuleInstance();
-            windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-            windowClass.lpszClassName = kMainFormClass;
-            if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-                RaiseLastWin32Error("Cannot register the keyboard's window class");
-            return windowClass.lpszClassName;
-        }();
+        static const wchar_t* const name = RegisterContainerClass(kMainFormClass);
         return name;
     }
     TMainFormOSK& Form() const { return static_cast<TMainFormOSK&>(Control()); }

@@ -5,6 +5,7 @@
 #include "control_painter.h"
 #include "gdi_color.h"
 #include "module_instance.h"
+#include "wide_text.h"
 #include "win32_error.h"
 
 namespace {
@@ -71,19 +72,21 @@ private:
 
 void AddContainerMouseHook(TContainerMouseHook hook) { MouseHooks().push_back(std::move(hook)); }
 
+const wchar_t* TContainerPeer::RegisterContainerClass(const wchar_t* name) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = &TWin32WindowPeer::WindowProc;
+    windowClass.hInstance = ModuleInstance();
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = name;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        RaiseLastWin32Error("Cannot register the window class " + WideToUtf8(name));
+    return name;
+}
+
 const wchar_t* TContainerPeer::WindowClassName() {
-    static const wchar_t* const name = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = &TWin32WindowPeer::WindowProc;
-        windowClass.hInstance = ModuleInstance();
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.lpszClassName = L"PendrelContainer";
-        if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-            RaiseLastWin32Error("Cannot register the window class of containers");
-        return windowClass.lpszClassName;
-    }();
+    static const wchar_t* const name = RegisterContainerClass(L"PendrelContainer");
     return name;
 }
 

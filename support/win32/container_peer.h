@@ -16,6 +16,9 @@ public:
     using TWin32WindowPeer::TWin32WindowPeer;
 
 protected:
+    // Registers a window class of this peer's kind (arrow cursor, double clicks, the peers'
+    // window procedure) once per process; raises when the system refuses.
+    static const wchar_t* RegisterContainerClass(const wchar_t* name);
     void CreateParams(TCreateParams& params) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Draws area (client coordinates) of the window on dc.
