@@ -31,7 +31,8 @@ std::vector<TRow> Rows(const TBenchFigures& f) {
         {"Click to keystroke (median of " + std::to_string(f.clicks.runsMs.size()) + ")",
          Format("%.2f ms", f.clicks.medianMs), "< 5 ms", f.clicks.medianMs < 5},
         {"Idle CPU over " + Format("%.0f s", f.idle.seconds),
-         Format("%.1f ms/min", f.idle.msPerMinute) + Format(" (%.3f %% of a core)", f.idle.percentOfCore),
+         Format("%.0f ms CPU", f.idle.cpuMs) + Format(" = %.1f ms/min", f.idle.msPerMinute) +
+             Format(" = %.3f %% of a core", f.idle.percentOfCore),
          "< 0.2 % of a core", f.idle.percentOfCore < 0.2},
         {"Click to keystroke, character window off (median of " +
              std::to_string(f.clicksWithoutCharWindow.runsMs.size()) + ")",
@@ -74,11 +75,15 @@ void PrintDetails(const TBenchFigures& figures, FILE* out) {
 }
 
 void PrintTable(const TBenchFigures& figures, FILE* out) {
-    fprintf(out, "%-52s %-34s %-20s %s\n", "Measure", "Value", "Target", "");
+    fprintf(out, "%-62s %-44s %-20s %s\n", "Measure", "Value", "Target", "");
     for (const TRow& row : Rows(figures))
-        fprintf(out, "%-52s %-34s %-20s %s\n", row.measure.c_str(), row.value.c_str(), row.target.c_str(),
+        fprintf(out, "%-62s %-44s %-20s %s\n", row.measure.c_str(), row.value.c_str(), row.target.c_str(),
                 Verdict(row));
     if (figures.clicks.missed) fprintf(out, "(%d clicks gave no keystroke)\n", figures.clicks.missed);
+    if (figures.clicksWithoutCharWindow.missed)
+        fprintf(out, "(%d clicks with the character window off gave no keystroke)\n",
+                figures.clicksWithoutCharWindow.missed);
+    if (figures.ownClicks.missed) fprintf(out, "(%d clicks on the bare window did not arrive)\n", figures.ownClicks.missed);
     if (figures.sendKeys.missed) fprintf(out, "(%d WM_OSK_SENDKEY gave no keystroke)\n", figures.sendKeys.missed);
 }
 
