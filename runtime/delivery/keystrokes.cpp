@@ -27,10 +27,13 @@ void TKeystrokes::ReleaseModifiers() {
     const uint32_t signature = KeyStateSignature(state);
     for (const TModifierKey& key : kModifierKeys)
         if (signature & key.Bit) Release(key.Code);
+    latched_.reset();
 }
 
 void TKeystrokes::SendVirtualKey(int code, bool upOnly) {
     if (!IsInjectableKey(code)) return;
+    if (!upOnly && IsModifierKey(code)) latched_.set(static_cast<size_t>(code));
+    if (!upOnly && !IsModifierKey(code)) PressLatchedAgain();
     if (!upOnly) Press(code);
     if (upOnly || !IsModifierKey(code)) {
         Release(code);
@@ -58,6 +61,14 @@ void TKeystrokes::PasteText(const std::string& text) {
     Press(vkV);
     Release(vkControl);
     Release(vkV);
+}
+
+void TKeystrokes::PressLatchedAgain() {
+    if (latched_.none()) return;
+    uint8_t state[kKeyboardStateSize] = {};
+    input_.ReadKeyboardState(state);
+    for (size_t code = 0; code < latched_.size(); ++code)
+        if (latched_.test(code) && !(state[code] & 0x80)) Press(static_cast<int>(code));
 }
 
 void TKeystrokes::Press(int code) { input_.KeyEvent(static_cast<uint8_t>(code), false); }

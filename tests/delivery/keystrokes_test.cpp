@@ -36,6 +36,24 @@ TEST_F(KeystrokesTest, LatchedShiftIsReleasedAfterTheCharacter) {
     EXPECT_FALSE(IsDown(0x10));
 }
 
+TEST_F(KeystrokesTest, ALatchedShiftTheSystemLetGoOfGoesDownAgainBeforeTheCharacter) {
+    keys.SendVirtualKey(0xA0, false);
+    input.State[0xA0] = input.State[0x10] = 0;
+    keys.SendVirtualKey(0x41, false);
+    EXPECT_THAT(input.Log, ElementsAre("A0 down", "A0 down", "41 down", "41 up", "A0 up"));
+    input.Log.clear();
+    input.State[0xA0] = 0;
+    keys.SendVirtualKey(0x42, false);
+    EXPECT_THAT(input.Log, ElementsAre("42 down", "42 up")) << "the release ended the latch";
+}
+
+TEST_F(KeystrokesTest, AShortcutsOwnModifiersAreNotLatched) {
+    keys.SendShortCut(0x4000 | 0x46);
+    input.Log.clear();
+    keys.SendVirtualKey(0x41, false);
+    EXPECT_THAT(input.Log, ElementsAre("41 down", "41 up"));
+}
+
 TEST_F(KeystrokesTest, CommonShiftCodeIsReleasedAsTheLeftShift) {
     keys.SendVirtualKey(0x10, false);
     keys.SendVirtualKey(0x41, false);
