@@ -82,6 +82,8 @@ public:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // The application-wide filter behind background dragging; true when it took the message.
     bool DragFilter(const MSG& message);
+    // The drag's timer step (WM_TIMER); false for other timers.
+    bool DragTimerTick(WPARAM timer);
 
     // Handlers.
     void idShowHide(TObject* sender);
@@ -103,6 +105,9 @@ private:
     void RunCommand(OSKCustomKey* key);
     void PressKey(OSKCustomKey* key);
     OSKCustomKey* OwnKeyAt(uintptr_t address) const;
+    void BeginDrag(POINT origin);
+    void DragTo(POINT point);
+    void EndDrag();
     LRESULT GetSetting(WPARAM name, LPARAM def);
 
     std::unique_ptr<TTargetTracker> target_;

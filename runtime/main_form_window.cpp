@@ -107,6 +107,8 @@ bool TMainFormOSK::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
             // The no-activate style alone does not keep Wine from activating a clicked window.
             result = MA_NOACTIVATE;
             return true;
+        case WM_TIMER:
+            return DragTimerTick(wParam);
         case WM_CONTEXTMENU:
             popupTry->Popup(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return true;
