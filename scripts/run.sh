@@ -13,27 +13,32 @@ build_jobs=${PENDREL_JOBS:-$(nproc)}
 
 bash scripts/setup.sh
 
+# Optimised and without symbols, in build folders of their own (the tests use build/win64
+# and build/win32).
 for arch in x86_64:win64 i686:win32; do
-    dir=build/${arch#*:}
-    cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-${arch%%:*}-mingw.cmake"
+    dir=build/release-${arch#*:}
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-${arch%%:*}-mingw.cmake"
     cmake --build "$dir" -j "$build_jobs" --target programs
 done
 
 # A package holds what a Windows user needs to run the keyboard from any folder.
 make_package() {
-    local config=$1 package=build/package/Pendrel-$1
+    local config=$1 strip=$2 package=build/package/Pendrel-$1 bin=build/release-$1/bin
     rm -rf "$package"
     mkdir -p "$package"
-    cp build/"$config"/bin/{Pendrel.exe,Trellin.dll,Tarnwick.dll,Quillon.dll} "$package"/
-    cp build/"$config"/bin/lib*.dll "$package"/
+    cp "$bin"/{Pendrel.exe,Trellin.dll,Tarnwick.dll,Quillon.dll} "$package"/
+    cp "$bin"/lib*.dll "$package"/
+    # The toolchain's runtime DLLs come with their symbols.
+    "$strip" --strip-unneeded "$package"/lib*.dll
     cp layouts/*.osk "$package"/
     if command -v zip >/dev/null; then
         (cd build/package && rm -f "Pendrel-$config.zip" && zip -qr "Pendrel-$config.zip" "Pendrel-$config")
     fi
     echo "run: package $package" >&2
 }
-make_package win64
-make_package win32
+make_package win64 x86_64-w64-mingw32-strip
+make_package win32 i686-w64-mingw32-strip
 
 package=build/package/Pendrel-win64
 if [[ -n ${DISPLAY:-} && -z ${PENDREL_VIRTUAL_DISPLAY:-} ]]; then
@@ -47,7 +52,7 @@ rm -f "$picture"
 cmake/wine-run.sh "$package/Pendrel.exe" startup.osk &
 keyboard=$!
 # Wine takes an absolute Unix path as a path on its drive of the Unix root.
-if ! cmake/wine-run.sh build/win64/bin/windowshot.exe TMainFormOSK Pendrel "$picture" --close; then
+if ! cmake/wine-run.sh build/release-win64/bin/windowshot.exe TMainFormOSK Pendrel "$picture" --close; then
     kill "$keyboard" 2>/dev/null || true
     echo "run: the keyboard did not appear" >&2
     exit 1
