@@ -43,7 +43,8 @@ protected:
         LRESULT result = 0;
         if (Form().HandleMessage(message, wParam, lParam, result)) return result;
         result = TScrollingPeer::WndProc(message, wParam, lParam);
-        if (message == WM_MOVE) Form().CharDisplay().PlaceCharWindow();
+        // Moves while the window is being made come before the form knows its window.
+        if (message == WM_MOVE && Form().HandleAllocated()) Form().CharDisplay().PlaceCharWindow();
         return result;
     }
 
