@@ -14,6 +14,7 @@
 #include "support/lib/command_line.h"
 #include "support/lib/win_abort.h"
 #include "support/shell/keyboard_icon.h"
+#include "support/shell/tray_icon.h"
 #include "support/win32/application.h"
 #include "support/win32/message_loop.h"
 
@@ -43,6 +44,18 @@ void TMainFormOSK::FormCreate() {
     cfg->Load();
     ChooseLayout();
     ApplyHookSetting();
+    ShowTrayIconSoon();
+}
+
+// The shell takes tens of milliseconds to add an icon: that waits until the keyboard has
+// painted, as timer messages come after paint messages.
+void TMainFormOSK::ShowTrayIconSoon() { SetTimer(Window(), kTrayIconTimer, 1, nullptr); }
+
+bool TMainFormOSK::TrayIconTimerTick(WPARAM timer) {
+    if (timer != kTrayIconTimer) return false;
+    KillTimer(Window(), kTrayIconTimer);
+    NITrayIcon1->SetVisible(true);
+    return true;
 }
 
 void TMainFormOSK::ChooseLayout() {

@@ -29,6 +29,8 @@ class TTimer;
 // The window class and title by which a second start finds the running keyboard.
 inline constexpr wchar_t kMainFormClass[] = L"TMainFormOSK";
 inline constexpr wchar_t kMainFormTitle[] = L"Pendrel";
+// The timer that adds the tray icon once the keyboard has painted.
+inline constexpr UINT_PTR kTrayIconTimer = 0x0D7B;
 
 class TMainFormOSK : public TForm {
     PENDREL_CLASS(TMainFormOSK, TForm)
@@ -84,6 +86,8 @@ public:
     bool DragFilter(const MSG& message);
     // The drag's timer step (WM_TIMER); false for other timers.
     bool DragTimerTick(WPARAM timer);
+    // Adds the tray icon (WM_TIMER); false for other timers.
+    bool TrayIconTimerTick(WPARAM timer);
 
     // Handlers.
     void idShowHide(TObject* sender);
@@ -99,6 +103,7 @@ private:
     void CreateComponents();
     void CreateMenus();
     void ChooseLayout();
+    void ShowTrayIconSoon();
     void TargetAdopted(HWND window);
     void ApplyTaskbarSetting();
     void SelectKeyboardMenu(OSKCustomKey* key);
