@@ -124,7 +124,15 @@ void TControl::ParentColorChanged() {
 }
 
 void TControl::Invalidate() {
+    // A control being read repaints once, when it has been loaded: a layout's many property
+    // writes would otherwise each ask the window system for a repaint.
+    if (IsLoading()) return;
     if (parent_ && visible_) parent_->InvalidateRect(BoundsRect());
+}
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    Invalidate();
 }
 
 TComponent* TControl::GetParentComponent() const { return parent_; }

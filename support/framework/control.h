@@ -88,6 +88,8 @@ public:
     bool HasParent() const override { return true; }
     void SetParentComponent(TComponent* parent) override;
 
+    void Loaded() override;
+
 protected:
     friend class TWinControl;
     virtual void FontChanged();
