@@ -2,7 +2,8 @@
 #
 # libstdc++ and libgcc are linked as DLLs: with one copy of the unwinder and of the
 # C++ runtime per process, an exception thrown in one module is caught in another.
-# The DLLs are copied next to the programs so that they run from the build folder.
+# The DLLs are copied next to the programs so that they run from the build folder, without
+# their symbols: Wine reads a MinGW image whole into memory, and libstdc++ carries 20 MB of them.
 add_link_options(-shared-libgcc)
 
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
@@ -27,7 +28,8 @@ set(pendrel_copied_dlls)
 foreach(dll_path ${pendrel_runtime_dlls})
   get_filename_component(dll ${dll_path} NAME)
   add_custom_command(OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
-                     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${dll_path} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${dll_path} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
+                     COMMAND ${CMAKE_STRIP} --strip-unneeded ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
                      DEPENDS ${dll_path}
                      COMMENT "Copying ${dll}")
   list(APPEND pendrel_copied_dlls ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll})

@@ -24,21 +24,19 @@ done
 
 # A package holds what a Windows user needs to run the keyboard from any folder.
 make_package() {
-    local config=$1 strip=$2 package=build/package/Pendrel-$1 bin=build/release-$1/bin
+    local config=$1 package=build/package/Pendrel-$1 bin=build/release-$1/bin
     rm -rf "$package"
     mkdir -p "$package"
     cp "$bin"/{Pendrel.exe,Trellin.dll,Tarnwick.dll,Quillon.dll} "$package"/
     cp "$bin"/lib*.dll "$package"/
-    # The toolchain's runtime DLLs come with their symbols.
-    "$strip" --strip-unneeded "$package"/lib*.dll
     cp layouts/*.osk "$package"/
     if command -v zip >/dev/null; then
         (cd build/package && rm -f "Pendrel-$config.zip" && zip -qr "Pendrel-$config.zip" "Pendrel-$config")
     fi
     echo "run: package $package" >&2
 }
-make_package win64 x86_64-w64-mingw32-strip
-make_package win32 i686-w64-mingw32-strip
+make_package win64
+make_package win32
 
 package=build/package/Pendrel-win64
 if [[ -n ${DISPLAY:-} && -z ${PENDREL_VIRTUAL_DISPLAY:-} ]]; then
