@@ -5,21 +5,6 @@
 #include "support/win32/gdi_objects.h"
 #include "support/win32/wide_text.h"
 
-namespace {
-// The screen's device context for the lifetime of this one.
-class TScreenDc {
-public:
-    TScreenDc() : dc_(GetDC(nullptr)) {}
-    ~TScreenDc() { ReleaseDC(nullptr, dc_); }
-    TScreenDc(const TScreenDc&) = delete;
-    TScreenDc& operator=(const TScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-}  // namespace
-
 TPoint MeasureText(const std::string& text, const TFont& font) {
     const std::wstring wide = Utf8ToWide(text);
     TScreenDc screen;

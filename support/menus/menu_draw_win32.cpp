@@ -27,18 +27,6 @@ private:
     HFONT font_ = nullptr;
 };
 
-class TScreenDc {
-public:
-    TScreenDc() : dc_(GetDC(nullptr)) {}
-    ~TScreenDc() { ReleaseDC(nullptr, dc_); }
-    TScreenDc(const TScreenDc&) = delete;
-    TScreenDc& operator=(const TScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 TTextExtent TextExtent(HDC dc, const std::string& text) {
     const std::wstring wide = Utf8ToWide(text);
     RECT bounds{0, 0, 0, 0};

@@ -62,3 +62,16 @@ private:
     HDC dc_;
     int saved_;
 };
+
+// The screen's device context, for measuring text, for the lifetime of this object.
+class TScreenDc {
+public:
+    TScreenDc() : dc_(GetDC(nullptr)) {}
+    ~TScreenDc() { ReleaseDC(nullptr, dc_); }
+    TScreenDc(const TScreenDc&) = delete;
+    TScreenDc& operator=(const TScreenDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
