@@ -22,12 +22,12 @@ std::string LayoutWithAnError() {
 }
 
 // Closes the menu that opens modally, from a timer of the menu's loop.
-void CloseMenuSoon() {
-    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        EndMenu();
-    });
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
 }
+
+void CloseMenuSoon() { SetTimer(nullptr, 0, 200, &CloseMenu); }
 }  // namespace
 
 TEST_F(MainFormTest, ALoadedLayoutSizesTheWindowAndRemembersItsPath) {
