@@ -36,7 +36,7 @@ void TMainFormOSK::FormCreate() {
     AddMessageFilter(&DragFilterOfMainForm);
     Application().SetIcon(MakeKeyboardIcon(32));
     design->SetBounds(0, 0, design->GetWidth(), design->GetHeight());
-    target_ = std::make_unique<TTargetTracker>(Window(), &CharWindow, [this](HWND window) { TargetAdopted(window); });
+    target_ = std::make_unique<TTargetTracker>(Window(), &IsWindowOfThisProcess, [this](HWND window) { TargetAdopted(window); });
     LastLayout = nullptr;
     LastSignature = 0;
     LastTarget = nullptr;

@@ -2,18 +2,18 @@
 
 #include <utility>
 
-TTargetTracker::TTargetTracker(HWND ownWindow, HWND (*charWindow)(), std::function<void(HWND)> adopted)
+TTargetTracker::TTargetTracker(HWND ownWindow, TOwnWindowTest isOurs, std::function<void(HWND)> adopted)
     : TargetWindow(ownWindow),
       TargetFocus(ownWindow),
       TargetThread(GetCurrentThreadId()),
       OwnThread(GetCurrentThreadId()),
       ownWindow_(ownWindow),
-      charWindow_(charWindow),
+      isOurs_(std::move(isOurs)),
       adopted_(std::move(adopted)) {}
 
 bool TTargetTracker::TrackForeground() {
     HWND foreground = GetForegroundWindow();
-    if (!IsWindow(foreground) || IsOurs(foreground) || foreground == TargetWindow) return false;
+    if (!IsWindow(foreground) || (isOurs_ && isOurs_(foreground)) || foreground == TargetWindow) return false;
     TargetThread = GetWindowThreadProcessId(foreground, nullptr);
     // Attached first, so that the focus and the keyboard state we read are the target's.
     AttachTo(TargetThread);
@@ -42,8 +42,9 @@ void TTargetTracker::DetachInput() {
     attachedThread_ = 0;
 }
 
-bool TTargetTracker::IsOurs(HWND window) const {
-    return window == ownWindow_ || (charWindow_ && window == charWindow_());
+bool IsWindowOfThisProcess(HWND window) {
+    DWORD process = 0;
+    return GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
 }
 
 void TTargetTracker::AttachTo(DWORD thread) {

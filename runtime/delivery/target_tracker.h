@@ -7,10 +7,13 @@
 
 class TTargetTracker {
 public:
-    // Starts with our own window as target and our own thread; adopted runs for every new target.
-    TTargetTracker(HWND ownWindow, HWND (*charWindow)(), std::function<void(HWND)> adopted);
+    // Tells the windows that are the keyboard's own: they never become the target.
+    using TOwnWindowTest = std::function<bool(HWND)>;
 
-    // Adopts the foreground window unless it is ours, the character window or already the target.
+    // Starts with our own window as target and our own thread; adopted runs for every new target.
+    TTargetTracker(HWND ownWindow, TOwnWindowTest isOurs, std::function<void(HWND)> adopted);
+
+    // Adopts the foreground window unless it is one of ours or already the target.
     // True when a new target was adopted.
     bool TrackForeground();
     // A new target runs adopted; the same one does nothing.
@@ -28,12 +31,15 @@ public:
     DWORD OwnThread;
 
 private:
-    bool IsOurs(HWND window) const;
     // Our input is attached to one thread at most, never to our own.
     void AttachTo(DWORD thread);
 
     HWND ownWindow_;
-    HWND (*charWindow_)();
+    TOwnWindowTest isOurs_;
     std::function<void(HWND)> adopted_;
     DWORD attachedThread_ = 0;
 };
+
+// True for every window of this process: besides the keyboard and its character window, the
+// hidden windows that own its menus and its tray icon come to the foreground at times.
+bool IsWindowOfThisProcess(HWND window);

@@ -10,8 +10,6 @@
 #include "test_windows.h"
 
 namespace {
-HWND gCharWindow = nullptr;
-HWND CharWindow() { return gCharWindow; }
 
 // A window of another thread comes to the front once that thread has seen the request.
 void BringToFront(HWND window) {
@@ -25,15 +23,14 @@ void BringToFront(HWND window) {
 
 class TargetTrackerTest : public ::testing::Test {
 protected:
-    TargetTrackerTest() { gCharWindow = charWindow.Handle(); }
-    ~TargetTrackerTest() override { gCharWindow = nullptr; }
-
     TTestWindow own{L"Own", 50};
     TTestWindow charWindow{L"Char", 300};
     TTestWindow target{L"Target", 550};
     TTestWindow other{L"Other", 800};
     std::vector<HWND> adopted;
-    TTargetTracker tracker{own.Handle(), CharWindow, [this](HWND window) { adopted.push_back(window); }};
+    // The windows of this test stand for other programs' windows, but for these two.
+    TTargetTracker tracker{own.Handle(), [this](HWND w) { return w == own.Handle() || w == charWindow.Handle(); },
+                           [this](HWND window) { adopted.push_back(window); }};
 };
 
 TEST_F(TargetTrackerTest, StartsWithOurOwnWindowAndThread) {

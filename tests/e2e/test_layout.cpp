@@ -68,6 +68,7 @@ TTestLayout StandardLayout() {
     layout.Add(CommandKey(keys::Paste, 1, "ocConstMacro", {"FileOrCommand = '" + std::string(kPastedText) + "'"}));
     layout.Add(CommandKey(keys::SendBuffer, 2, "ocVarMacro", {"BufferEdit = " + std::string(keys::Buffer)}));
     layout.Add(CommandKey(keys::Configure, 3, "ocConfigure", {}));
+    layout.Add(CommandKey(keys::Menu, 4, "osSysMenu", {}));
     layout.Add({keys::Buffer, "TEdit", RECT{2, 68, 122, 89}, {}});
     return layout;
 }

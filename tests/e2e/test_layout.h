@@ -41,13 +41,14 @@ inline constexpr char SelectAll[] = "CmdSelectAll";
 inline constexpr char Paste[] = "CmdPaste";
 inline constexpr char SendBuffer[] = "CmdSendBuffer";
 inline constexpr char Configure[] = "CmdConfigure";
+inline constexpr char Menu[] = "CmdMenu";
 inline constexpr char Buffer[] = "BufferField";
 }  // namespace keys
 
 // The text a constant macro key pastes.
 inline constexpr char kPastedText[] = "xyz";
 // Character keys a, b, c; left Shift; Caps Lock; Ctrl+A; a constant and an edit-field
-// macro; the settings; an edit field. The bottom right corner is empty.
+// macro; the settings; the tray menu; an edit field. The bottom right corner is empty.
 TTestLayout StandardLayout();
 // One character key, in a window of another size.
 TTestLayout SmallLayout();
