@@ -4,9 +4,11 @@
 #include "components/surface/design_panel.h"
 #include "components/visual/messages/hi_info.h"
 #include "keys/osk_custom_key.h"
+#include "keyboard_placement.h"
 #include "layout_positions.h"
 #include "file_exists.h"
 #include "main_form_osk.h"
+#include "runtime/delivery/target_tracker.h"
 #include "runtime/settings/runtime_settings.h"
 #include "support/dialogs/core/message_box_flags.h"
 #include "support/dialogs/xmessage_box.h"
@@ -47,19 +49,39 @@ void TMainFormOSK::StoreLayoutPosition(const std::string& path) {
     if (HConfigItem* forms = cfg->SubKey(kForms)) RememberLayoutPosition(*forms, path, {GetLeft(), GetTop()});
 }
 
+namespace {
+TRect RectOf(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
+
+MONITORINFO MonitorInfoOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!monitor || !GetMonitorInfoW(monitor, &info)) {
+        SetRect(&info.rcMonitor, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        info.rcWork = info.rcMonitor;
+    }
+    return info;
+}
+}  // namespace
+
 void TMainFormOSK::RestoreLayoutPosition(const std::string& path) {
-    if (HConfigItem* forms = cfg->SubKey(kForms))
-        if (const auto position = RememberedLayoutPosition(*forms, path, {GetLeft(), GetTop()}))
-            SetBounds(position->X, position->Y, GetWidth(), GetHeight());
+    HConfigItem* forms = cfg->SubKey(kForms);
+    const auto remembered = forms ? RememberedLayoutPosition(*forms, path, {GetLeft(), GetTop()}) : std::nullopt;
+    const TPoint place = remembered ? *remembered : DefaultKeyboardPosition(UsersWorkArea(), GetWidth(), GetHeight());
+    SetBounds(place.X, place.Y, GetWidth(), GetHeight());
     ClampToScreen();
 }
 
+TRect TMainFormOSK::UsersWorkArea() const {
+    // The monitor the user works on: the target's, or the foreground window's before there is one.
+    HWND user = target_ && target_->TargetWindow != target_->OwnWindow() ? target_->TargetWindow : GetForegroundWindow();
+    return RectOf(MonitorInfoOf(MonitorFromWindow(user, MONITOR_DEFAULTTOPRIMARY)).rcWork);
+}
+
 void TMainFormOSK::ClampToScreen() {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    int left = GetLeft(), top = GetTop();
-    if (screenWidth < left + GetWidth()) left = screenWidth - GetWidth() - 10;
-    if (screenHeight < top + GetHeight()) top = screenHeight - GetHeight() - 10;
-    SetBounds(left, top, GetWidth(), GetHeight());
+    const RECT window{GetLeft(), GetTop(), GetLeft() + GetWidth(), GetTop() + GetHeight()};
+    const TRect monitor = RectOf(MonitorInfoOf(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST)).rcMonitor);
+    const TPoint place = ClampedKeyboardPosition(monitor, RectOf(window));
+    SetBounds(place.X, place.Y, GetWidth(), GetHeight());
 }
 
 void TMainFormOSK::cIOReadError(TReader*, const std::string& error, bool& ignore) {

@@ -63,6 +63,7 @@ public:
     void LoadLayout(const std::string& path);
     void StoreLayoutPosition(const std::string& path);
     void RestoreLayoutPosition(const std::string& path);
+    // Pulls the window back from the right and bottom edges of its monitor.
     void ClampToScreen();
     void ApplyHookSetting();
 
@@ -103,6 +104,7 @@ private:
     void CreateComponents();
     void CreateMenus();
     void ChooseLayout();
+    TRect UsersWorkArea() const;
     void ShowTrayIconSoon();
     void TargetAdopted(HWND window);
     void ApplyTaskbarSetting();

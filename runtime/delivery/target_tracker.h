@@ -24,6 +24,7 @@ public:
     void DetachInput();
     // The main window's handle after it was created anew.
     void SetOwnWindow(HWND ownWindow) { ownWindow_ = ownWindow; }
+    HWND OwnWindow() const { return ownWindow_; }
 
     HWND TargetWindow;
     HWND TargetFocus;

@@ -1,5 +1,7 @@
 // Start and end of the keyboard: one instance, settings written at close, window positions
 // remembered per layout.
+#include <cstdlib>
+
 #include "keys/osk_messages.h"
 #include "keyboard_fixture.h"
 #include "mouse_input.h"
@@ -75,7 +77,18 @@ TEST_F(Lifecycle, DraggingAnEmptySpotMovesTheWindow) {
     ASSERT_NO_FATAL_FAILURE(StartKeyboard());
     const POINT before = TopLeft(keyboard.Window());
     const POINT from = keyboard.ScreenPoint(EmptySpot());
-    DragFromTo(from, POINT{from.x + 40, from.y + 30});
-    EXPECT_TRUE(WaitUntil([&] { return TopLeft(keyboard.Window()) == (POINT{before.x + 40, before.y + 30}); }, 3000))
+    // Upwards: the keyboard starts at the bottom of the screen, which the pointer cannot pass.
+    DragFromTo(from, POINT{from.x + 40, from.y - 30});
+    EXPECT_TRUE(WaitUntil([&] { return TopLeft(keyboard.Window()) == (POINT{before.x + 40, before.y - 30}); }, 3000))
         << TopLeft(keyboard.Window()).x - before.x << "," << TopLeft(keyboard.Window()).y - before.y;
+}
+
+TEST_F(Lifecycle, AFirstStartShowsTheKeyboardCentredAtTheBottomOfTheWorkArea) {
+    ASSERT_NO_FATAL_FAILURE(StartKeyboard());
+    RECT work{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    const RECT window = keyboard.WindowRect();
+    EXPECT_EQ(window.bottom, work.bottom);
+    EXPECT_LE(std::abs((window.left + window.right) - (work.left + work.right)), 1)
+        << window.left << ".." << window.right << " in " << work.left << ".." << work.right;
 }
