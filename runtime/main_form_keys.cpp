@@ -14,7 +14,6 @@
 #include "runtime/delivery/layout_files.h"
 #include "runtime/delivery/popup_position.h"
 #include "runtime/delivery/target_tracker.h"
-#include "runtime/hooklink/layout_hook.h"
 #include "runtime/settings/runtime_settings.h"
 #include "support/lib/paths.h"
 
@@ -71,7 +70,7 @@ void TMainFormOSK::RunCommand(OSKCustomKey* key) {
             target_->RestoreTargetFocus();
             keystrokes_->SendShortCut(key->GetShortCut());
             break;
-        case ocLayoutChange: PostHookCommand(target_->TargetWindow, 1, 0, 0); break;
+        case ocLayoutChange: SwitchTargetLayout(); break;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/hooklink/process_bitness.h"
 #include "support/win32/form.h"
 
 class HCfgStorage;
@@ -70,6 +71,12 @@ public:
     // Target tracking and keystrokes.
     void idMainTimer(TObject* sender);
     void RefreshKeys(uint8_t* state, HKL layout);
+    // The target to its next keyboard layout: by the hook where it runs in the target, else
+    // by a request to the target's window.
+    void SwitchTargetLayout();
+    // Whether the hook library can run in a window's process; tests stand in for processes
+    // of the other bitness.
+    bool (*SharesHookWith)(HWND window) = &SameBitnessAsThisProcess;
     void KeyPressed(OSKCustomKey* key);
     void PopupByKey(OSKCustomKey* key, TPopupMenu* menu);
     TTargetTracker& Target() { return *target_; }
@@ -124,6 +131,8 @@ private:
     POINT DragOrigin{};
     bool Dragging = false;
     bool closed_ = false;
+    // Answers for the layout of the target come from the hook only where it can run.
+    bool hookReachesTarget_ = true;
 };
 
 // The one main form of the process, for the message filter and the entry point.

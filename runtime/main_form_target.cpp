@@ -5,6 +5,8 @@
 #include "keys/osk_custom_key.h"
 #include "main_form_osk.h"
 #include "runtime/delivery/target_tracker.h"
+#include "runtime/hooklink/layout_hook.h"
+#include "runtime/hooklink/layout_list.h"
 #include "runtime/hooklink/null_message.h"
 #include "runtime/hooklink/shared_data.h"
 #include "runtime/settings/runtime_settings.h"
@@ -17,8 +19,13 @@ void TMainFormOSK::idMainTimer(TObject*) {
     const uint32_t signature = KeyStateSignature(state);
     HKL layout = LastLayout;
     if (cfg->Read(kHooKL, kDefaultHooKL)) {
-        TSharedAccess record(SharedBlock());
-        layout = FieldToLayout(record->Layout);
+        if (hookReachesTarget_) {
+            TSharedAccess record(SharedBlock());
+            layout = FieldToLayout(record->Layout);
+        } else {
+            // The record still holds our own layout, which the hook never replaced.
+            layout = GetKeyboardLayout(target_->TargetThread);
+        }
     }
     if (layout != LastLayout && cfg->Read(kSetKL, kDefaultSetKL))
         PostMessageW(Window(), WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(layout));
@@ -27,6 +34,13 @@ void TMainFormOSK::idMainTimer(TObject*) {
     LastLayout = layout;
     LastSignature = signature;
     LastTarget = target_->TargetWindow;
+}
+
+void TMainFormOSK::SwitchTargetLayout() {
+    if (IsLayoutHookSet() && hookReachesTarget_)
+        PostHookCommand(target_->TargetWindow, 1, 0, 0);
+    else
+        NextLayout(target_->TargetWindow, nullptr);
 }
 
 void TMainFormOSK::RefreshKeys(uint8_t* state, HKL layout) {
@@ -41,6 +55,7 @@ void TMainFormOSK::RefreshKeys(uint8_t* state, HKL layout) {
 }
 
 void TMainFormOSK::TargetAdopted(HWND window) {
+    hookReachesTarget_ = SharesHookWith(window);
     {
         TSharedAccess record(SharedBlock());
         record->TargetWindow = HandleToField(window);

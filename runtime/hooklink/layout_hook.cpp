@@ -80,6 +80,8 @@ std::string LayoutHookError() {
 }
 
 void PostHookCommand(HWND window, uint32_t command, uint32_t p1, uint32_t p2) {
+    // Without a hook nobody takes the command, which would then fire at some later message.
+    if (!IsLayoutHookSet()) return;
     if (SharedBlock().IsOpen()) {
         TSharedAccess record(SharedBlock());
         record->Command = command;

@@ -15,5 +15,6 @@ bool IsLayoutHookSet();
 // The system's text for the last failure of InstallLayoutHook.
 std::string LayoutHookError();
 
-// Hands a command to the hook and lets it run at once in the window's thread.
+// Hands a command to the hook and lets it run at once in the window's thread; nothing
+// happens when no hook is set.
 void PostHookCommand(HWND window, uint32_t command, uint32_t p1, uint32_t p2);
