@@ -4,12 +4,9 @@
 
 #include "control_io.h"
 #include "control_text.h"
-#include "persistence_texts.h"
-#include "support/framework/parser.h"
 #include "support/framework/reader.h"
 #include "support/framework/scroll_box.h"
 #include "support/framework/stream.h"
-#include "support/lib/format.h"
 #include "support/lib/stream_files.h"
 
 TMemoryStream& ControlStreamBuffer();
@@ -32,12 +29,7 @@ void HCustomControlIO::Load(TStream* stream) {
 void HCustomControlIO::ParseTextInto(TStream* text, TStream& binary) {
     // Nothing of the layout changes before the text has been parsed completely.
     binary.SetSize(0);
-    TParser parser(*text);
-    try {
-        ParseControlText(parser, binary);
-    } catch (const Exception& e) {
-        throw EParserError(Message(persistence_texts::ErrorParsingInput.Get(), parser.SourceLine(), e.Message.c_str()));
-    }
+    ParseControlText(*text, binary);
 }
 
 void HCustomControlIO::LoadFromStrings(TStrings* strings) {
@@ -49,6 +41,7 @@ void HCustomControlIO::LoadFromStrings(TStrings* strings) {
 }
 
 void HCustomControlIO::LoadFromText(const char* text) {
+    if (!text) text = "";
     TMemoryStream stream;
     stream.WriteBuffer(text, static_cast<int32_t>(std::strlen(text) + 1));
     stream.SetPosition(0);
@@ -69,14 +62,22 @@ void HCustomControlIO::DOLoad(TStream* stream) {
     const bool wasVisible = control_->GetVisible();
     const bool wasDesigning = control_->Designing();
     const bool hadWindow = control_->HandleAllocated();
+    TReader reader(*stream);
+    bool readingChildren = false;
+    // Every way out of the load, error or not, gives back the state the load found.
     auto restore = [&] {
+        if (readingChildren) {
+            reader.EndReferences();
+            control_->Loaded();
+        }
+        control_->SetVisible(wasVisible);
+        control_->SetDesigning(wasDesigning, true);
         renameMap_ = nullptr;
         if (scrolling) scrolling->EnableAutoRange();
         control_->EnableAlign();
         if (hadWindow) control_->ShowWindowCommand(true);
     };
     try {
-        TReader reader(*stream);
         reader.OnSetName = [this](TReader& r, TComponent* c, std::string& name) { idReaderSetName(r, c, name); };
         reader.OnReferenceName = [this](TReader& r, std::string& name) { idReaderReferenceName(r, name); };
         reader.OnError = [this](TReader& r, const std::string& message, bool& handled) { OnReadError(&r, message, handled); };
@@ -89,6 +90,7 @@ void HCustomControlIO::DOLoad(TStream* stream) {
         else
             control_->SetVisible(false);
         HClearControl(control_);
+        // In designing state the reader leaves the container's own name alone.
         control_->SetDesigning(true, false);
         reader.ReadRootComponent(control_);
         ReadDataBlock(reader, control_);
@@ -96,21 +98,10 @@ void HCustomControlIO::DOLoad(TStream* stream) {
             control_->SetDesigning(false, false);
             control_->SetVisible(false);
         }
-        auto finishLoad = [&] {
-            reader.EndReferences();
-            control_->Loaded();
-            control_->SetVisible(wasVisible);
-            control_->SetDesigning(wasDesigning, true);
-        };
-        try {
-            reader.BeginReferences();
-            ReadControl(reader, control_, 0);
-            reader.FixupReferences();
-        } catch (...) {
-            finishLoad();
-            throw;
-        }
-        finishLoad();
+        reader.BeginReferences();
+        readingChildren = true;
+        ReadControl(reader, control_, 0);
+        reader.FixupReferences();
     } catch (...) {
         restore();
         throw;

@@ -9,6 +9,7 @@
 #include "support/framework/parser.h"
 #include "support/framework/stream.h"
 #include "support/framework/value_codes.h"
+#include "support/lib/format.h"
 
 namespace {
 void WriteText(TStream& out, const std::string& text) { out.WriteBuffer(text.data(), static_cast<int32_t>(text.size())); }
@@ -99,23 +100,44 @@ void ParseChildren(TParser& parser, TStream& binary, int level) {
         binary.WriteInt32(0);
         return;
     }
+    const int beginLine = parser.SourceLine();
     const int32_t count = ExpectInteger(parser);
     binary.WriteInt32(count);
     if (parser.NextToken() != toSymbol) throw EParserError(persistence_texts::ExpectedSymbol.Get());
-    if (count != 0) {
-        do {
-            CheckDepth(level + 1);
-            HObjectTextToBinary(&parser, &binary);
-            ParseDataBlock(parser, binary);
-            ParseChildren(parser, binary, level + 1);
-        } while (!parser.TokenSymbolIs("END"));
+    int32_t held = 0;
+    for (; !parser.TokenSymbolIs("END"); ++held) {
+        CheckDepth(level + 1);
+        HObjectTextToBinary(&parser, &binary);
+        ParseDataBlock(parser, binary);
+        ParseChildren(parser, binary, level + 1);
     }
     parser.NextToken();
+    // A count that differs from the children given would move records between parent and siblings.
+    if (held != count) {
+        const std::string cause = "BEGIN " + std::to_string(count) + " declares " + std::to_string(count) +
+                                  " controls but the block holds " + std::to_string(held);
+        throw EParserError(cause, cause, beginLine);
+    }
 }
-}  // namespace
 
-void ParseControlText(TParser& parser, TStream& binary) {
+void ParseOneControl(TParser& parser, TStream& binary) {
     HObjectTextToBinary(&parser, &binary);
     ParseDataBlock(parser, binary);
     ParseChildren(parser, binary, 0);
+}
+}  // namespace
+
+void ParseControlText(TStream& text, TStream& binary, bool wholeText) {
+    TParser parser(text);
+    try {
+        ParseOneControl(parser, binary);
+        if (wholeText && parser.Token() != toEOF) throw EParserError("Unexpected text after the layout");
+    } catch (const EParserError& e) {
+        const int line = e.Line != 0 ? e.Line : parser.SourceLine();
+        throw EParserError(Message(persistence_texts::ErrorParsingInput.Get(), line, e.CauseText().c_str()),
+                           e.CauseText(), line);
+    } catch (const Exception& e) {
+        throw EParserError(Message(persistence_texts::ErrorParsingInput.Get(), parser.SourceLine(), e.Message.c_str()),
+                           e.Message, parser.SourceLine());
+    }
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 class TStream;
-class TParser;
 
 // True when the stream, at its position, starts with "object ", "inherited " or "inline ".
 // Reads 11 bytes exactly (a shorter stream raises the read error) and restores the position.
@@ -15,6 +14,7 @@ void HWriteHexAsText(int level, TStream* input, TStream* output, int count);
 // Renders the control entry at binary's position (record, data block, children) as text at level.
 void RenderControlText(TStream& binary, TStream& text, int level = 0);
 
-// Parses one control entry of text starting at the parser's token into binary control stream form.
-// Raises the parser's errors; the caller reports them with the line.
-void ParseControlText(TParser& parser, TStream& binary);
+// Parses the control entry at the text's position into binary control stream form, appended
+// to binary; with wholeText, nothing but blanks may follow it. Every fault raises EParserError
+// "Error parsing input file at <line> string: <cause>".
+void ParseControlText(TStream& text, TStream& binary, bool wholeText = false);

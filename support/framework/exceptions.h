@@ -20,7 +20,16 @@ class EFilerError : public EStreamError { using EStreamError::EStreamError; };
 class EReadError : public EFilerError { using EFilerError::EFilerError; };
 class EWriteError : public EFilerError { using EFilerError::EFilerError; };
 class EClassNotFound : public EFilerError { using EFilerError::EFilerError; };
-class EParserError : public Exception { using Exception::Exception; };
+// A fault of a text. When its line is known, Message names it and Cause is the fault alone.
+class EParserError : public Exception {
+public:
+    using Exception::Exception;
+    EParserError(std::string message, std::string cause, int line)
+        : Exception(std::move(message)), Cause(std::move(cause)), Line(line) {}
+    const std::string& CauseText() const { return Cause.empty() ? Message : Cause; }
+    std::string Cause;
+    int Line = 0;  // 0: not known
+};
 class EConvertError : public Exception { using Exception::Exception; };
 class EComponentError : public Exception { using Exception::Exception; };
 class EInvalidOperation : public Exception { using Exception::Exception; };

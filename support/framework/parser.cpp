@@ -342,5 +342,5 @@ std::string Utf16ToUtf8(std::u16string_view units) {
 }
 
 void TParser::Error(const std::string& message) const {
-    throw EParserError(message + " on line " + std::to_string(line_));
+    throw EParserError(message + " on line " + std::to_string(line_), message, line_);
 }

@@ -51,7 +51,7 @@ public:
     // pairs are skipped) up to a '}', which becomes the current token.
     void HexToBinary(TStream& out);
 
-    // Raises EParserError "<message> on line <n>".
+    // Raises EParserError "<message> on line <n>", with the message as its cause and the line.
     [[noreturn]] void Error(const std::string& message) const;
 
 private:

@@ -129,7 +129,7 @@ TEST_F(Osklayout, CheckNamesTheLineOfABrokenText) {
 TEST_F(Osklayout, CheckReportsAChildCountThatDoesNotMatch) {
     std::string text = kSmallLayout;
     text.replace(text.find("BEGIN 1"), 7, "BEGIN 2");
-    EXPECT_NE(CheckError(text).find("A child count or data length does not match the text"), std::string::npos);
+    EXPECT_NE(CheckError(text).find("at 7 string: BEGIN 2 declares 2 controls but the block holds 1"), std::string::npos);
 }
 
 TEST_F(Osklayout, CheckNamesTheLineOfAShortDataBlock) {

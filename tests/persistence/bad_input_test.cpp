@@ -87,4 +87,27 @@ TEST_F(BadInput, DeepNestingInBinaryIsRefused) {
     binary += KeyRecord("Last") + Int32(0) + Int32(0);
     ExpectRefused(binary);
 }
+
+// The load switches the panel to designing while it reads the panel's own record; every way
+// out of it gives back the state it found, or keys would ignore the mouse afterwards.
+TEST_F(BadInput, EveryFailedLoadLeavesThePanelsDesigningStateAsItFoundIt) {
+    const std::string layout = SaveBinary();
+    const std::string failures[] = {"this is no layout at all", layout.substr(0, 20),
+                                    LayoutText("  object KeyA: OSKKey\r\n    Colr = 5\r\n  end\r\n", 1)};
+    for (bool designing : {false, true}) {
+        panel.SetDesigning(designing);
+        for (const std::string& bytes : failures) {
+            ExpectRefused(bytes);
+            EXPECT_EQ(panel.Designing(), designing) << bytes.substr(0, 24);
+        }
+    }
+    panel.SetDesigning(false);
+    LoadText(TwoKeyLayout());
+    EXPECT_FALSE(Key(0)->Designing());
+}
+
+TEST_F(BadInput, ANullTextIsAnEmptyOne) {
+    EXPECT_THROW(io.LoadFromText(nullptr), EReadError);
+    EXPECT_THROW(io.LoadFromText(""), EReadError);
+}
 }  // namespace

@@ -21,8 +21,7 @@ std::string BinaryToText(const std::string& binary) {
 std::string TextToBinary(const std::string& text) {
     TMemoryStream in, out;
     SetBytes(in, text);
-    TParser parser(in);
-    ParseControlText(parser, out);
+    ParseControlText(in, out);
     return Bytes(out);
 }
 

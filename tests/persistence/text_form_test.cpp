@@ -142,9 +142,11 @@ TEST_F(DataBlocks, EmptyBraceBlockReadsAsLengthZero) {
     EXPECT_EQ(received[1], (std::pair<std::string, std::string>{"KeyA", ""}));
 }
 
+// The line is named once, by the message that wraps the cause.
 void ExpectParseError(const std::string& message, int line, const std::string& cause) {
-    EXPECT_EQ(message.rfind("Error parsing input file at " + std::to_string(line) + " string:", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("Error parsing input file at " + std::to_string(line) + " string: ", 0), 0u) << message;
     EXPECT_NE(message.find(cause), std::string::npos) << message;
+    EXPECT_EQ(message.find(" on line "), std::string::npos) << message;
 }
 
 // Lines of TwoKeyLayout's first key end at line 14; a block after it begins on line 15.
@@ -242,6 +244,13 @@ TEST_F(ParseErrors, DataBlockWithoutALength) {
 TEST_F(ParseErrors, MissingEndOfTheChildBlock) {
     ExpectRejected(LayoutText(KeyText("KeyA", 8, "A"), 1).substr(0, LayoutText(KeyText("KeyA", 8, "A"), 1).size() - 5), 15,
                    "");
+}
+
+// A count that disagrees with the children would move records between parent and siblings.
+TEST_F(ParseErrors, ChildCountThatDisagreesWithTheChildren) {
+    const std::string twoKeys = KeyText("KeyA", 8, "A") + KeyText("KeyB", 36, "B");
+    ExpectRejected(LayoutText(twoKeys, 3), 7, "BEGIN 3");
+    ExpectRejected(LayoutText(twoKeys, 1), 7, "BEGIN 1");
 }
 
 TEST_F(ParseErrors, ErrorInsideASecondKeyKeepsTheFirstLoadIntact) {

@@ -85,8 +85,8 @@ void CheckLayout(TMemoryStream& content) {
     try {
         CheckRoundTrip(binary, text);
     } catch (const EReadError& e) {
-        // The parser takes counts and lengths on trust; only rendering finds where they are wrong.
-        throw EReadError((isText ? "A child count or data length does not match the text: " : "Damaged binary layout: ") + e.Message);
+        // The text parser checks counts and lengths; a binary layout shows them wrong only here.
+        throw EReadError("Damaged binary layout: " + e.Message);
     }
     CheckClasses(binary, text);
 }

@@ -1,20 +1,12 @@
 #include "layout_file.h"
 
 #include "components/persistence/control_text.h"
-#include "components/persistence/persistence_texts.h"
 #include "support/framework/exceptions.h"
-#include "support/framework/parser.h"
 #include "support/framework/stream.h"
-#include "support/lib/format.h"
 #include "support/lib/stream_files.h"
 
 namespace {
 std::string Bytes(const TMemoryStream& stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
-
-void ParseWholeText(TParser& parser, TStream& binary) {
-    ParseControlText(parser, binary);
-    if (parser.Token() != toEOF) throw EParserError("Unexpected text after the layout");
-}
 }  // namespace
 
 void LoadLayoutFile(const std::string& fileName, TMemoryStream& content) { HLoadStream(&content, fileName.c_str()); }
@@ -28,12 +20,7 @@ bool IsLayoutText(TMemoryStream& content) {
 void LayoutTextToBinary(TStream& text, TMemoryStream& binary) {
     binary.Clear();
     text.SetPosition(0);
-    TParser parser(text);
-    try {
-        ParseWholeText(parser, binary);
-    } catch (const Exception& e) {
-        throw EParserError(Message(persistence_texts::ErrorParsingInput.Get(), parser.SourceLine(), e.Message.c_str()));
-    }
+    ParseControlText(text, binary, true);
 }
 
 void LayoutBinaryToText(TStream& binary, TMemoryStream& text) {
