@@ -41,8 +41,8 @@ void DeclareKeyProperties(TClassBuilder<T>& c, unsigned groups) {
         c.Property("Layout", &T::GetLayout, &T::SetLayout).Default(blGlyphLeft);
         c.Property("NumGlyphs", &T::GetNumGlyphs, &T::SetNumGlyphs).Default(1);
     }
-    c.Property("KeyLabel", &T::GetKeyLabel, &T::SetKeyLabel);
-    if (groups & kpKeyCode) c.Property("KeyCode", &T::GetKeyCode, &T::SetKeyCode).Default(0);
+    c.Property("KeyLabel", &T::GetKeyLabel, &T::SetKeyLabel).DefaultWhen(&T::IsKeyLabelDefault);
+    if (groups & kpKeyCode) c.Property("KeyCode", &T::GetKeyCode, &T::SetKeyCode).Default(0).DefaultWhen(&T::IsKeyCodeDefault);
     if (groups & kpCommand) {
         c.Property("Command", &T::GetCommand, &T::SetCommand);
         c.Property("FileOrCommand", &T::GetFileOrCommand, &T::SetFileOrCommand);

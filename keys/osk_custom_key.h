@@ -62,10 +62,21 @@ public:
     // and then writes the state's whole signature back. Without a state nothing happens.
     void UpdateFromKeyboard(uint8_t* state, void* layout);
 
+    // Stream defaults: a value is left out of a layout only when reading the layout without
+    // it gives the same value, that is the one a new key of the class starts with.
+    bool IsKeyLabelDefault() const { return keyLabel_.empty() && newKeyLabel_.empty(); }
+    // A character key takes the code of its label when the code is left out.
+    bool IsKeyCodeDefault() const { return keyCode_ == 0 && newKeyCode_ == 0 && (keyKind_ != kCharacterKey || keyLabel_.empty()); }
+
     void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     OSKCustomKey(TComponent* owner, uint8_t keyKind);
+    // Called at the end of each class's constructor, once the key has its starting values.
+    void KeepNewKeyValues() {
+        newKeyLabel_ = keyLabel_;
+        newKeyCode_ = keyKind_ == kCharacterKey ? 0 : keyCode_;
+    }
 
 private:
     void NotifyHost();
@@ -82,4 +93,6 @@ private:
     std::string fileOrCommand_;
     TEdit* bufferEdit_ = nullptr;
     TShortCut shortCut_ = 0;
+    std::string newKeyLabel_;
+    int32_t newKeyCode_ = 0;
 };

@@ -18,7 +18,10 @@ PENDREL_IMPLEMENT_CLASS(OSKKey)
 
 void OSKKey::DeclareProperties(TClassBuilder<OSKKey>& c) { DeclareKeyProperties(c, kpRepeat | kpKeyCode); }
 
-OSKKey::OSKKey(TComponent* owner) : OSKCustomKey(owner, kCharacterKey) { SetKeyLabel("A"); }
+OSKKey::OSKKey(TComponent* owner) : OSKCustomKey(owner, kCharacterKey) {
+    SetKeyLabel("A");
+    KeepNewKeyValues();
+}
 
 PENDREL_IMPLEMENT_CLASS(OSKKeyFx)
 
@@ -26,7 +29,10 @@ void OSKKeyFx::DeclareProperties(TClassBuilder<OSKKeyFx>& c) {
     DeclareKeyProperties(c, kpWordWrap | kpRepeat | kpGlyph | kpKeyCode);
 }
 
-OSKKeyFx::OSKKeyFx(TComponent* owner) : OSKCustomKey(owner, kNonLocalizableKey) { SetKeyCode(kVkF1); }
+OSKKeyFx::OSKKeyFx(TComponent* owner) : OSKCustomKey(owner, kNonLocalizableKey) {
+    SetKeyCode(kVkF1);
+    KeepNewKeyValues();
+}
 
 PENDREL_IMPLEMENT_CLASS(OSKKeySym)
 
@@ -41,6 +47,7 @@ OSKKeySym::OSKKeySym(TComponent* owner) : OSKCustomKey(owner, kModifierKey) {
     GetFont()->SetColor(clWhite);
     SetKeyCode(kVkAlt);
     SetGroupIndex(NextModifierGroup());
+    KeepNewKeyValues();
 }
 
 PENDREL_IMPLEMENT_CLASS(OSKKeyCmd)
@@ -52,4 +59,5 @@ void OSKKeyCmd::DeclareProperties(TClassBuilder<OSKKeyCmd>& c) {
 OSKKeyCmd::OSKKeyCmd(TComponent* owner) : OSKCustomKey(owner, kCommandKey) {
     SetKeyLabel("");
     SetCommand(ocConstMacro);
+    KeepNewKeyValues();
 }

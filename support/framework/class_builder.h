@@ -38,6 +38,11 @@ public:
         info_.IsStored = [stored](const TObject&) { return stored; };
         return *this;
     }
+    // A default that depends on the object: the value is not written when isDefault says so.
+    TPropBuilder& DefaultWhen(bool (T::*isDefault)() const) {
+        info_.IsDefault = [isDefault](const TObject& o) { return (static_cast<const T&>(o).*isDefault)(); };
+        return *this;
+    }
     // An integer type with its own name or identifiers (TColor, TCursor).
     TPropBuilder& Type(const TTypeInfo& type) {
         info_.PropType = &type;

@@ -11,6 +11,7 @@ const std::vector<TPropInfo>& GetPropList(const TObject& object) { return object
 bool IsStoredProp(const TObject& object, const TPropInfo& prop) { return !prop.IsStored || prop.IsStored(object); }
 
 bool IsDefaultPropValue(const TObject& object, const TPropInfo& prop) {
+    if (prop.IsDefault) return prop.IsDefault(object);
     switch (prop.Kind()) {
         case TTypeKind::tkInteger:
         case TTypeKind::tkChar:

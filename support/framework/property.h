@@ -18,6 +18,9 @@ struct TPropInfo {
     bool HasDefault = false;
     int64_t Default = 0;
     std::function<bool(const TObject&)> IsStored;  // empty: stored
+    // Set: whether the value is the one a read without it gives, in place of the comparison
+    // with Default, for defaults that depend on the object.
+    std::function<bool(const TObject&)> IsDefault;
 
     // Accessors; which ones are set depends on the kind.
     std::function<int64_t(const TObject&)> GetOrd;  // integer, char, enumeration, set (bit mask), int64

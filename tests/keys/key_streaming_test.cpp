@@ -98,10 +98,18 @@ TEST_F(StreamDefaults, ACommandIsAlwaysWritten) {
     EXPECT_EQ(WrittenProperties(key).back(), "Command");
 }
 
-TEST_F(StreamDefaults, KeyCodeZeroAndAnEmptyLabelAreNotWritten) {
-    OSKKeyFx key(nullptr);
-    key.SetKeyCode(0);
-    EXPECT_EQ(WrittenProperties(key), (std::vector<std::string>{"Left", "Top", "Width", "Height"}));
+// Left out, they would read back as the values a new key starts with.
+TEST_F(StreamDefaults, AnEmptyLabelOrCodeZeroIsWrittenWhereANewKeyHasAnother) {
+    OSKKeyFx fixed(nullptr);
+    fixed.SetKeyCode(0);
+    EXPECT_EQ(WrittenProperties(fixed).back(), "KeyCode");
+    OSKKey character(nullptr);
+    character.SetKeyCode(0);
+    EXPECT_EQ(WrittenProperties(character).back(), "KeyCode");
+    character.SetKeyLabel("");
+    EXPECT_EQ(WrittenProperties(character).back(), "KeyLabel");
+    OSKKeyCmd command(nullptr);
+    EXPECT_EQ(WrittenProperties(command).back(), "Command");
 }
 
 TEST_F(StreamDefaults, ABlackCoverColourIsWrittenSoItReadsBackBlack) {
@@ -245,7 +253,9 @@ TEST_F(KeyRoundTrip, EveryOrdinalPropertyIsAwayFromItsDefault) {
     for (int i = 1; i < panel->ControlCount(); ++i) {
         TControl& key = *panel->Controls(i);
         for (const TPropInfo& prop : key.ClassType()->Properties())
-            if (prop.HasDefault && prop.Name != "Align") EXPECT_NE(prop.GetOrd(key), prop.Default) << key.ClassName() << "." << prop.Name;
+            if (prop.HasDefault && prop.Name != "Align") {
+                EXPECT_NE(prop.GetOrd(key), prop.Default) << key.ClassName() << "." << prop.Name;
+            }
     }
 }
 
@@ -273,6 +283,28 @@ TEST_F(KeyRoundTrip, TheTextFormKeepsEveryProperty) {
     EXPECT_NE(text.find("Glyph.Data = {"), std::string::npos);
     const std::string again = Save(true);
     EXPECT_EQ(again.substr(again.find("BEGIN")), text.substr(text.find("BEGIN")));
+}
+
+TEST_F(KeyRoundTrip, NewKeysAndTheValuesThatUsedToBeLostComeBackUnchanged) {
+    for (int row = 2; PaletteTable(row).Class; ++row) {
+        auto* fresh = dynamic_cast<OSKCustomKey*>(PaletteTable(row).Class->CreateInstance(panel));
+        auto* emptied = dynamic_cast<OSKCustomKey*>(PaletteTable(row).Class->CreateInstance(panel));
+        fresh->SetName("New" + std::to_string(row));
+        emptied->SetName("Emptied" + std::to_string(row));
+        fresh->SetParent(panel);
+        emptied->SetParent(panel);
+        emptied->SetKeyLabel("");
+        emptied->SetKeyCode(0);
+        auto* coded = dynamic_cast<OSKCustomKey*>(PaletteTable(row).Class->CreateInstance(panel));
+        coded->SetName("Coded" + std::to_string(row));
+        coded->SetParent(panel);
+        coded->SetKeyCode(0);
+    }
+    const auto before = DescribePanel();
+    for (bool text : {false, true}) {
+        Reload(Save(text));
+        EXPECT_EQ(DescribePanel(), before) << (text ? "text form" : "binary form");
+    }
 }
 
 // Aligned keys move on the panel, so one key alone shows that Align is kept.
