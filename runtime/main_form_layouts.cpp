@@ -43,6 +43,7 @@ void TMainFormOSK::LoadLayout(const std::string& path) {
     RestoreLayoutPosition(full);
     RefreshKeys(nullptr, nullptr);
     idMainTimer(this);
+    if (closeAfterLoad_) PostMessageW(Window(), WM_CLOSE, 0, 0);
 }
 
 void TMainFormOSK::StoreLayoutPosition(const std::string& path) {

@@ -131,6 +131,7 @@ private:
     POINT DragOrigin{};
     bool Dragging = false;
     bool closed_ = false;
+    bool closeAfterLoad_ = false;
     // Answers for the layout of the target come from the hook only where it can run.
     bool hookReachesTarget_ = true;
 };

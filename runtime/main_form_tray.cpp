@@ -29,6 +29,8 @@ void TMainFormOSK::idConfig(TObject*) {
 }
 
 void TMainFormOSK::mnuLoadClick(TObject*) {
+    // The read-error question of a running load leaves the tray icon usable.
+    if (Busy) return;
     open->SetInitialDir(cfg->Read(kLastPath, GetStartupDir()));
     if (!open->Execute(Window())) return;
     cfg->Write(kLastPath, FPath(open->GetFileName()));

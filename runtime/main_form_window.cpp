@@ -98,6 +98,11 @@ bool TMainFormOSK::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
             ApplyTaskbarSetting();
             return true;
         case WM_CLOSE:
+            // A load that is asking about a read error finishes first.
+            if (Busy) {
+                closeAfterLoad_ = true;
+                return true;
+            }
             FormClose();
             Application().Terminate();
             return true;

@@ -133,3 +133,29 @@ TEST_F(MainFormTest, AFolderWithoutLayoutsKeepsTheLastFileMenu) {
     ASSERT_EQ(form->popupFiles->Items()->Count(), 1);
     EXPECT_EQ(form->popupFiles->Items()->Items(0)->GetCaption(), "earlier");
 }
+
+// The read-error question leaves the tray icon usable: its commands must not start a second
+// load or end the keyboard under the first.
+TEST_F(MainFormTest, WhileALoadAsksNeitherAnotherLoadNorTheCloseStarts) {
+    StartForm();
+    TDialogRobot fileDialog("Load OSK file...");
+    fileDialog.Click("Cancel");
+    bool closedDuringLoad = true;
+    TDialogRobot question("Error loading form data...");
+    question
+        .Then([&](HWND) {
+            form->mnuLoadClick(form.get());
+            Send(WM_CLOSE);
+            closedDuringLoad = std::filesystem::exists(folder / "osk.hcfg");
+        })
+        .Click("&Yes");
+    form->LoadLayout(WriteLayout("bad.osk", LayoutWithAnError()));
+    EXPECT_TRUE(question.SawDialog());
+    EXPECT_FALSE(fileDialog.SawDialog());
+    EXPECT_FALSE(closedDuringLoad);
+    EXPECT_TRUE(form->LayoutLoaded);
+    ProcessMessages();
+    EXPECT_TRUE(std::filesystem::exists(folder / "osk.hcfg")) << "the close did not follow the load";
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
