@@ -27,6 +27,7 @@ int RunKeyboard() {
     form.FormCreate();
     InstallModifierSafety(form);
     Application().OnTaskbarClick = [&form] { form.idShowHide(&form); };
+    Application().OnClose = [&form] { form.mnuExitClick(&form); };
     form.Show();
     return Application().Run();
 }
@@ -34,10 +35,5 @@ int RunKeyboard() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (ShowRunningInstance()) return 0;
-    try {
-        RunKeyboard();
-    } catch (const std::exception& error) {
-        Application().ShowException(error);
-    }
-    return 0;
+    return RunProgram(&RunKeyboard);
 }

@@ -80,5 +80,18 @@ LRESULT CALLBACK TApplication::WindowProc(HWND wnd, UINT message, WPARAM wParam,
         self->OnTaskbarClick();
         return 0;
     }
+    if (self && message == WM_CLOSE && self->OnClose) {
+        self->OnClose();
+        return 0;
+    }
     return DefWindowProcW(wnd, message, wParam, lParam);
+}
+
+int RunProgram(const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        Application().ShowException(error);
+        return 1;
+    }
 }

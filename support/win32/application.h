@@ -31,6 +31,9 @@ public:
     void ShowException(const std::exception& error);
     // A click on the task-bar button, which cannot activate the program's window.
     std::function<void()> OnTaskbarClick;
+    // Closing the task-bar button's window (its Close item, Alt+F4 on the button): the
+    // program closes as its own Exit does. Without a handler the window alone goes.
+    std::function<void()> OnClose;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -39,3 +42,7 @@ private:
 };
 
 TApplication& Application();
+
+// Runs the body of a program's entry: an exception that reaches it is shown and ends the
+// program with exit code 1; otherwise the result is the body's.
+int RunProgram(const std::function<int()>& body);

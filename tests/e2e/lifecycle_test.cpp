@@ -92,3 +92,20 @@ TEST_F(Lifecycle, AFirstStartShowsTheKeyboardCentredAtTheBottomOfTheWorkArea) {
     EXPECT_LE(std::abs((window.left + window.right) - (work.left + work.right)), 1)
         << window.left << ".." << window.right << " in " << work.left << ".." << work.right;
 }
+
+TEST_F(Lifecycle, ClosingTheTaskbarButtonClosesTheKeyboardAsExitDoes) {
+    ASSERT_NO_FATAL_FAILURE(StartKeyboard());
+    DWORD process = 0;
+    GetWindowThreadProcessId(keyboard.Window(), &process);
+    HWND button = nullptr;
+    while ((button = FindWindowExW(nullptr, button, L"TApplication", L"OSK")) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(button, &owner);
+        if (owner == process) break;
+    }
+    ASSERT_NE(button, nullptr) << "no task-bar window";
+    PostMessageW(button, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(keyboard.Process().WaitForEnd(5000)) << "the keyboard kept running";
+    EXPECT_EQ(keyboard.Process().ExitCode(), 0u);
+    EXPECT_NE(ConfigText().find("LastUsedForm"), std::string::npos) << "the settings were not saved";
+}
