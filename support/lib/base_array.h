@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-// Logs the failed condition with its place and ends the process ("Assertion fail: ...").
-[[noreturn]] void AssertionFailed(const char* condition, const char* file, int line);
+#include "support/lib/assertion.h"
 
 template <class T>
 class BaseArray {

@@ -1,9 +1,8 @@
 #include "support/dialogs/core/message_buttons.h"
 
-#include <cassert>
-
 #include "support/dialogs/core/message_box_flags.h"
 #include "support/dialogs/core/message_texts.h"
+#include "support/lib/assertion.h"
 
 namespace {
 constexpr XMBButton kOk{XMB_IDOK, XMB_STR_OK};
@@ -39,7 +38,7 @@ std::vector<XMBButton> SetButtons(unsigned flags) {
         case XMB_YESNO: return YesNoButtons(flags);
         case XMB_RETRYCANCEL: return {kRetry, kCancel};
         case XMB_CONTINUEABORT: return {kContinue, kAbort};
-        default: assert(!"XMessageBox: unknown button set"); return {kOk};
+        default: AssertionFailed("XMessageBox: unknown button set", __FILE__, __LINE__);
     }
 }
 
@@ -50,8 +49,8 @@ bool IsYesNoSet(unsigned flags) {
 }  // namespace
 
 std::vector<XMBButton> XMBButtons(unsigned flags) {
-    assert((IsYesNoSet(flags) || !(flags & (XMB_YESTOALL | XMB_NOTOALL))) &&
-           "XMessageBox: Yes/No to All need a Yes/No button set");
+    if (!IsYesNoSet(flags) && (flags & (XMB_YESTOALL | XMB_NOTOALL)))
+        AssertionFailed("XMessageBox: Yes/No to All need a Yes/No button set", __FILE__, __LINE__);
     auto buttons = SetButtons(flags);
     if (flags & XMB_HELP) buttons.push_back(kHelp);
     return buttons;

@@ -1,4 +1,4 @@
-#include "base_array.h"
+#include "assertion.h"
 
 #include "file_log.h"
 #include "win_abort.h"
