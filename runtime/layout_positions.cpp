@@ -1,6 +1,7 @@
 #include "layout_positions.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "runtime/settings/runtime_settings.h"
 #include "support/lib/config/config_item.h"
@@ -14,7 +15,8 @@ HConfigItem& NewEntry(HConfigItem& forms, const std::string& path) {
     const int index = forms.Read(kFormsIndex, 0);
     // A damaged negative index must not name a slot outside the ring.
     const int slot = ((index % kFormsSlots) + kFormsSlots) % kFormsSlots;
-    forms.Write(kFormsIndex, index + 1);
+    // A damaged index at the largest integer goes on from its slot instead of overflowing.
+    forms.Write(kFormsIndex, index < INT32_MAX ? index + 1 : slot + 1);
     HConfigItem& entry = *forms.SubKey(SlotName(slot));
     entry.Write(kFormsItemName, LayoutEntryName(path));
     return entry;

@@ -98,7 +98,7 @@ void TMainFormOSK::CreateComponents() {
     open->SetTitle("Load OSK file...");
     charDisplay_ = std::make_unique<TCharDisplay>(*cfg, *txtChar, *tmChar, *this);
     tmChar->OnTimer = [this](TObject* sender) { charDisplay_->tmCharTimer(sender); };
-    keystrokes_ = std::make_unique<TKeystrokes>(Win32InputPlatform());
+    UseInputPlatform(Win32InputPlatform());
 }
 
 void TMainFormOSK::CreateMenus() {
@@ -117,3 +117,8 @@ void TMainFormOSK::CreateMenus() {
 }
 
 HWND TMainFormOSK::Window() { return static_cast<HWND>(Handle()); }
+
+void TMainFormOSK::UseInputPlatform(IInputPlatform& input) {
+    input_ = &input;
+    keystrokes_ = std::make_unique<TKeystrokes>(input);
+}

@@ -12,6 +12,7 @@
 #include "support/win32/form.h"
 
 class HCfgStorage;
+class IInputPlatform;
 class HControlIO;
 class HDesignPanel;
 class HMenuItem;
@@ -81,6 +82,8 @@ public:
     void PopupByKey(OSKCustomKey* key, TPopupMenu* menu);
     TTargetTracker& Target() { return *target_; }
     TKeystrokes& Keystrokes() { return *keystrokes_; }
+    // The system's input services; tests put theirs in place before FormCreate.
+    void UseInputPlatform(IInputPlatform& input);
     TCharDisplay& CharDisplay() { return *charDisplay_; }
     bool Busy = false;
     bool LayoutLoaded = false;
@@ -125,6 +128,7 @@ private:
     LRESULT GetSetting(WPARAM name, LPARAM def);
 
     std::unique_ptr<TTargetTracker> target_;
+    IInputPlatform* input_ = nullptr;
     std::unique_ptr<TKeystrokes> keystrokes_;
     std::unique_ptr<TCharDisplay> charDisplay_;
     std::vector<std::string> LayoutFileList;

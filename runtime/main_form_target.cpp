@@ -4,6 +4,7 @@
 #include "keys/key_state.h"
 #include "keys/osk_custom_key.h"
 #include "main_form_osk.h"
+#include "runtime/delivery/input_platform.h"
 #include "runtime/delivery/target_tracker.h"
 #include "runtime/hooklink/layout_hook.h"
 #include "runtime/hooklink/layout_list.h"
@@ -15,7 +16,8 @@ void TMainFormOSK::idMainTimer(TObject*) {
     if (Busy || !target_) return;
     target_->TrackForeground();
     uint8_t state[kKeyboardStateSize];
-    GetKeyboardState(state);
+    // Without a state the keys would be labelled from whatever the buffer held.
+    if (!input_->ReadKeyboardState(state)) return;
     const uint32_t signature = KeyStateSignature(state);
     HKL layout = LastLayout;
     if (cfg->Read(kHooKL, kDefaultHooKL)) {
@@ -46,7 +48,7 @@ void TMainFormOSK::SwitchTargetLayout() {
 void TMainFormOSK::RefreshKeys(uint8_t* state, HKL layout) {
     uint8_t own[kKeyboardStateSize];
     if (!state) {
-        GetKeyboardState(own);
+        if (!input_->ReadKeyboardState(own)) return;
         state = own;
     }
     if (!layout && target_) layout = GetKeyboardLayout(target_->TargetThread);

@@ -5,7 +5,6 @@
 
 #include "components/persistence/control_io.h"
 #include "components/persistence/control_text.h"
-#include "support/framework/parser.h"
 #include "support/framework/stream.h"
 #include "tests/persistence/layout_classes.h"
 
@@ -52,8 +51,7 @@ void TextToBinary(benchmark::State& state) {
     for (auto _ : state) {
         text.SetPosition(0);
         TMemoryStream binary;
-        TParser parser(text);
-        ParseControlText(parser, binary);
+        ParseControlText(text, binary);
         benchmark::DoNotOptimize(binary.Memory());
     }
     state.SetBytesProcessed(state.iterations() * text.GetSize());

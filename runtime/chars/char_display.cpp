@@ -3,6 +3,7 @@
 #include "runtime/chars/char_window.h"
 #include "runtime/chars/char_window_model.h"
 #include "runtime/chars/text_extent.h"
+#include "runtime/settings/runtime_settings.h"
 
 TCharDisplay::TCharDisplay(HCfgStorage& cfg, TLabel& txtChar, TTimer& tmChar, TWinControl& mainForm)
     : cfg_(cfg), txtChar_(txtChar), tmChar_(tmChar), mainForm_(mainForm) {
@@ -15,7 +16,7 @@ TCharDisplay::~TCharDisplay() {
 
 void TCharDisplay::ShowPressedChar(TControl* control) {
     tmChar_.SetEnabled(false);
-    if (control && cfg_.Read("DispChar", true) && !control->GetCaption().empty()) {
+    if (control && cfg_.Read(kDispChar, kDefaultDispChar) && !control->GetCaption().empty()) {
         ShowCaption(control->GetCaption());
         return;
     }
@@ -24,10 +25,12 @@ void TCharDisplay::ShowPressedChar(TControl* control) {
 
 void TCharDisplay::ShowCaption(const std::string& caption) {
     txtChar_.SetCaption(caption);
-    txtChar_.GetFont()->SetName(cfg_.Read("CharFont", std::string("Verdana")));
-    txtChar_.GetFont()->SetSize(cfg_.Read("CharFontSz", 36));
+    txtChar_.GetFont()->SetName(cfg_.Read(kCharFont, std::string(kDefaultCharFont)));
+    txtChar_.GetFont()->SetSize(cfg_.Read(kCharFontSz, kDefaultCharFontSz));
     FitLabelToCaption(txtChar_);
-    tmChar_.SetInterval(static_cast<uint32_t>(std::max(cfg_.Read("AutohideInterval", 1000), 0)));
+    // An interval of 0 or less would keep the window up for good.
+    const int interval = cfg_.Read(kAutohideInterval, kDefaultAutohideInterval);
+    tmChar_.SetInterval(static_cast<uint32_t>(interval > 0 ? interval : kDefaultAutohideInterval));
     tmChar_.SetEnabled(true);
     PlaceCharWindow();
 }

@@ -47,8 +47,10 @@ class TWin32InputPlatform final : public IInputPlatform {
 public:
     void KeyEvent(uint8_t code, bool up) override { keybd_event(code, 0, up ? KEYEVENTF_KEYUP : 0, 0); }
 
-    void ReadKeyboardState(uint8_t* state) override {
-        if (!GetKeyboardState(state)) std::memset(state, 0, 256);
+    bool ReadKeyboardState(uint8_t* state) override {
+        if (GetKeyboardState(state)) return true;
+        std::memset(state, 0, 256);
+        return false;
     }
 
     bool PutClipboardText(const std::string& utf8) override {

@@ -39,7 +39,15 @@ TComponent* HClassHolder::Create(TComponent* owner, TWinControl* parent) const {
         TReader reader(*template_);
         reader.SetRoot(owner);
         reader.SetReadChildren(false);
-        reader.ReadComponentInto(component);
+        try {
+            // References (a key's edit field) are resolved by name among the owner's components.
+            reader.BeginReferences();
+            reader.ReadComponentInto(component);
+            reader.FixupReferences();
+        } catch (...) {
+            delete component;
+            throw;
+        }
     }
     if (auto* control = dynamic_cast<TControl*>(component); control && parent) control->SetParent(parent);
     return component;

@@ -21,7 +21,9 @@ public:
     AnsiString Name() const;
     TClass Class() const { return class_; }
     bool HasTemplate() const { return template_ != nullptr; }
-    // A new instance owned by owner, with the template's values, child of parent when it is a control.
+    // A new instance owned by owner, with the template's values (references to the owner's
+    // components included), child of parent when it is a control. When the template cannot be
+    // read, nothing is left behind and the error propagates.
     TComponent* Create(TComponent* owner, TWinControl* parent) const;
 
 private:

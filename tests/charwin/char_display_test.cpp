@@ -50,6 +50,14 @@ TEST_F(ShowingAKey, TheWindowHidesAfterTheAutohideInterval) {
     EXPECT_GE(took, 250ms);
 }
 
+TEST_F(ShowingAKey, AnIntervalOfZeroOrLessIsTheDefaultSecond) {
+    for (int damaged : {0, -5}) {
+        cfg.Write("AutohideInterval", damaged);
+        ShowKey("A");
+        EXPECT_EQ(tmChar->GetInterval(), 1000u) << damaged;
+    }
+}
+
 TEST_F(ShowingAKey, ASecondKeyRestartsTheInterval) {
     cfg.Write("AutohideInterval", 700);
     ShowKey("A");

@@ -40,7 +40,10 @@ void TFakeInput::KeyEvent(uint8_t code, bool up) {
     UpdateCommonCodes(State);
 }
 
-void TFakeInput::ReadKeyboardState(uint8_t* state) { std::memcpy(state, State, sizeof State); }
+bool TFakeInput::ReadKeyboardState(uint8_t* state) {
+    std::memcpy(state, State, sizeof State);
+    return true;
+}
 
 bool TFakeInput::PutClipboardText(const std::string& utf8) {
     if (!ClipboardAvailable) return false;

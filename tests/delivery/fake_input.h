@@ -10,7 +10,7 @@
 class TFakeInput : public IInputPlatform {
 public:
     void KeyEvent(uint8_t code, bool up) override;
-    void ReadKeyboardState(uint8_t* state) override;
+    bool ReadKeyboardState(uint8_t* state) override;
     bool PutClipboardText(const std::string& utf8) override;
 
     std::vector<std::string> Log;

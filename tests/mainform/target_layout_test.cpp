@@ -1,9 +1,15 @@
-// The target's keyboard layout, from the hook where it runs in the target's process and from
-// the target's thread where it cannot (a process of the other bitness).
+// The timer step: the target's keyboard layout, from the hook where it runs in the target's
+// process and from the target's thread where it cannot (a process of the other bitness); and
+// the keyboard state it relabels the keys from.
 #include <windows.h>
 
 #include "components/config/cfg_storage.h"
+#include "components/surface/design_panel.h"
+#include "keys/osk_messages.h"
+#include <cstring>
+
 #include "main_form_fixture.h"
+#include "runtime/delivery/input_platform.h"
 #include "runtime/delivery/target_tracker.h"
 #include "runtime/hooklink/shared_data.h"
 
@@ -43,4 +49,32 @@ TEST_F(MainFormTest, TheTargetsLayoutComesFromTheHookOnlyWhereTheHookRuns) {
     EXPECT_EQ(form->LastLayout, GetKeyboardLayout(form->Target().TargetThread));
     DestroyWindow(sameBitness);
     DestroyWindow(otherBitness);
+}
+
+namespace {
+// A system that gives no keyboard state and leaves the buffer as it found it.
+class TNoKeyboardState : public IInputPlatform {
+public:
+    void KeyEvent(uint8_t, bool) override {}
+    bool ReadKeyboardState(uint8_t* state) override {
+        std::memset(state, 0xFF, 256);
+        return false;
+    }
+    bool PutClipboardText(const std::string&) override { return false; }
+};
+}  // namespace
+
+TEST_F(MainFormTest, AStepWithoutAKeyboardStateRelabelsNothing) {
+    StartForm(WriteLayout("small.osk", SmallLayout()));
+    const uint32_t signature = form->LastSignature;
+    TControl* key = dynamic_cast<TControl*>(form->design->FindComponent("a"));
+    ASSERT_NE(key, nullptr);
+    const std::string caption = key->GetCaption();
+    TNoKeyboardState none;
+    form->UseInputPlatform(none);
+    form->idMainTimer(form.get());
+    Send(WM_OSK_REFRESHKEYS);
+    EXPECT_EQ(form->LastSignature, signature);
+    EXPECT_EQ(key->GetCaption(), caption);
+    form->UseInputPlatform(Win32InputPlatform());
 }

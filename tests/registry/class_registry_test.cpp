@@ -1,9 +1,34 @@
 #include <gtest/gtest.h>
 
+#include "support/framework/exceptions.h"
 #include "support/framework/std_controls.h"
 #include "support/registry/class_array.h"
 
 namespace {
+// A label that points at another control, and refuses a caption while told to.
+class TBuddyLabel : public TLabel {
+    PENDREL_CLASS(TBuddyLabel, TLabel)
+public:
+    explicit TBuddyLabel(TComponent* owner) : TLabel(owner) {}
+    TControl* GetBuddy() const { return buddy_; }
+    void SetBuddy(TControl* value) { buddy_ = value; }
+    const std::string& GetNote() const { return note_; }
+    void SetNote(const std::string& value) {
+        if (refuseNotes) throw EConvertError("no notes");
+        note_ = value;
+    }
+    static inline bool refuseNotes = false;
+
+private:
+    TControl* buddy_ = nullptr;
+    std::string note_;
+};
+PENDREL_IMPLEMENT_CLASS(TBuddyLabel)
+void TBuddyLabel::DeclareProperties(TClassBuilder<TBuddyLabel>& c) {
+    c.Property("Buddy", &TBuddyLabel::GetBuddy, &TBuddyLabel::SetBuddy);
+    c.Property("Note", &TBuddyLabel::GetNote, &TBuddyLabel::SetNote);
+}
+
 class ClassRegistry : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,6 +72,23 @@ TEST_F(ClassRegistry, HolderFromAChildCreatesComponentsWithItsValuesButNotItsNam
     ASSERT_NE(editCopy, nullptr);
     EXPECT_EQ(editCopy->GetText(), "typed");
     EXPECT_EQ(editCopy->Parent(), nullptr);
+}
+
+TEST_F(ClassRegistry, NewInstancesKeepTheTemplatesReferencesAndAFailedOneLeavesNothing) {
+    auto* prototype = new TBuddyLabel(&form);
+    prototype->SetName("Pointing");
+    prototype->SetBuddy(edit);
+    prototype->SetNote("read me");
+    HClassHolder holder(&TBuddyLabel::StaticClass(), prototype);
+    auto* copy = dynamic_cast<TBuddyLabel*>(holder.Create(&form, &target));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetBuddy(), edit);
+
+    const int components = form.ComponentCount();
+    TBuddyLabel::refuseNotes = true;
+    EXPECT_THROW(holder.Create(&form, &target), EReadError);
+    TBuddyLabel::refuseNotes = false;
+    EXPECT_EQ(form.ComponentCount(), components);
 }
 
 TEST_F(ClassRegistry, HoldersFromClassesCreatePlainInstances) {

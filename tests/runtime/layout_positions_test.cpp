@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "support/lib/config/config_item.h"
 #include "support/lib/format.h"
 
@@ -62,4 +64,14 @@ TEST(LayoutPositions, ADamagedNegativeIndexStillPicksASlotOfTheRing) {
     RememberLayoutPosition(forms, Layout(1), {5, 6});
     EXPECT_NE(forms.FindSubKey("Item23"), nullptr);
     EXPECT_EQ(RememberedLayoutPosition(forms, Layout(1), {0, 0})->Y, 6);
+}
+
+TEST(LayoutPositions, AnIndexAtTheLargestIntegerGoesOnFromItsSlot) {
+    HConfigItem forms;
+    forms.Write("Index", INT32_MAX);
+    RememberLayoutPosition(forms, Layout(1), {5, 6});
+    RememberLayoutPosition(forms, Layout(2), {7, 8});
+    EXPECT_NE(forms.FindSubKey(Message("Item%d", INT32_MAX % 30)), nullptr);
+    EXPECT_NE(forms.FindSubKey(Message("Item%d", INT32_MAX % 30 + 1)), nullptr);
+    EXPECT_EQ(RememberedLayoutPosition(forms, Layout(1), {0, 0})->X, 5);
 }
