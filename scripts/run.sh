@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The main job: builds the Windows programs, puts the keyboard with everything it needs
-# into a package folder, and starts it with the shipped startup.osk. With a display the
-# keyboard runs there until it is closed; without one it runs on a virtual display, a
-# picture of it is saved and its path printed, and it is closed again.
+# The main job: builds the 64-bit Windows programs, puts the keyboard with everything it
+# needs into a package folder and starts it with the shipped startup.osk. With a display
+# the keyboard runs there until it is closed; without one it runs on a virtual display, a
+# picture of it is saved and its path printed, and it is closed again. Once the keyboard is
+# shown, the 32-bit package is built too, at low priority.
 #
 #   PENDREL_VIRTUAL_DISPLAY=1 bash scripts/run.sh   forces the virtual display
+#   PENDREL_SKIP_WIN32=1 bash scripts/run.sh        leaves out the 32-bit package
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -15,12 +17,12 @@ bash scripts/setup.sh
 
 # Optimised and without symbols, in build folders of their own (the tests use build/win64
 # and build/win32).
-for arch in x86_64:win64 i686:win32; do
-    dir=build/release-${arch#*:}
+build_release() {
+    local config=$1 arch=$2 dir=build/release-$1
     cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-${arch%%:*}-mingw.cmake"
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-mingw.cmake" >/dev/null
     cmake --build "$dir" -j "$build_jobs" --target programs
-done
+}
 
 # A package holds what a Windows user needs to run the keyboard from any folder.
 make_package() {
@@ -35,12 +37,29 @@ make_package() {
     fi
     echo "run: package $package" >&2
 }
+
+# The second package, built while the first one's keyboard is already in use.
+package_win32() {
+    [[ -n ${PENDREL_SKIP_WIN32:-} ]] && return 0
+    echo "run: building the 32-bit package" >&2
+    if (renice -n 10 -p "$BASHPID" >/dev/null; build_release win32 i686) >build/package/win32-build.log 2>&1; then
+        make_package win32
+    else
+        echo "run: the 32-bit package failed to build; see build/package/win32-build.log" >&2
+        return 1
+    fi
+}
+
+build_release win64 x86_64
 make_package win64
-make_package win32
 
 package=build/package/Pendrel-win64
 if [[ -n ${DISPLAY:-} && -z ${PENDREL_VIRTUAL_DISPLAY:-} ]]; then
-    exec cmake/wine-run.sh "$package/Pendrel.exe" startup.osk
+    cmake/wine-run.sh "$package/Pendrel.exe" startup.osk &
+    keyboard=$!
+    package_win32 || true
+    wait "$keyboard"
+    exit
 fi
 
 # No display to look at: run on the shared virtual display and take a picture.
@@ -62,3 +81,4 @@ done
 kill "$keyboard" 2>/dev/null && echo "run: the keyboard did not close; stopped it" >&2
 wait "$keyboard" || true
 echo "run: the keyboard ran on a virtual display; its picture: $picture"
+package_win32
