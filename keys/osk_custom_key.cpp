@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "key_state.h"
-#include "key_text.h"
 #include "keyboard_platform.h"
 #include "language_abbreviation.h"
 #include "osk_messages.h"
+#include "support/framework/utf_text.h"
 
 namespace {
 constexpr int kTranslationUnits = 10;
@@ -112,7 +112,7 @@ void OSKCustomKey::ShowTranslation(uint8_t* state, void* layout) {
     else if (produced == 0)
         SetCaption("<t>");
     else
-        SetCaption(Utf16ToUtf8(units, std::min(produced, kTranslationUnits), kMaxCaptionBytes));
+        SetCaption(Utf16ToUtf8(std::u16string_view(units, static_cast<size_t>(std::min(produced, kTranslationUnits))), kMaxCaptionBytes));
 }
 
 void OSKCustomKey::ShowModifierState(const uint8_t* state) {

@@ -4,6 +4,7 @@
 
 #include "control_io.h"
 #include "control_text.h"
+#include "support/framework/depth_guard.h"
 #include "support/framework/reader.h"
 #include "support/framework/scroll_box.h"
 #include "support/framework/stream.h"
@@ -110,7 +111,7 @@ void HCustomControlIO::DOLoad(TStream* stream) {
 }
 
 void HCustomControlIO::ReadControl(TReader& reader, TComponent* component, int depth) {
-    if (depth > kMaxNestingDepth) throw EReadError("Controls nested too deeply");
+    CheckNestingDepth(depth, "Controls nested too deeply");
     const int32_t count = reader.ReadInt32();
     for (int32_t i = 0; i < count; ++i) {
         reader.SetParent(component);
@@ -129,7 +130,7 @@ void HCustomControlIO::ReadControl(TReader& reader, TComponent* component, int d
 }
 
 void HCustomControlIO::SkipControlEntry(TReader& reader, int depth) {
-    if (depth > kMaxNestingDepth) throw EReadError("Controls nested too deeply");
+    CheckNestingDepth(depth, "Controls nested too deeply");
     const int32_t length = reader.ReadInt32();
     if (length < 0 || length > reader.Stream().Remaining()) throw EReadError("Invalid data length in control stream");
     reader.Stream().Seek(length, TSeekOrigin::Current);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "persistence_texts.h"
+#include "support/framework/depth_guard.h"
 #include "support/framework/exceptions.h"
 #include "support/framework/object_text.h"
 #include "support/framework/parser.h"
@@ -23,9 +24,7 @@ int32_t ReadCount(TStream& binary, const char* what) {
     return value;
 }
 
-void CheckDepth(int level) {
-    if (level > kMaxNestingDepth) throw EReadError("Controls nested too deeply");
-}
+void CheckDepth(int level) { CheckNestingDepth(level, "Controls nested too deeply"); }
 }  // namespace
 
 bool IsTextControlStream(TStream* stream) {

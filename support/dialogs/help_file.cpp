@@ -1,6 +1,6 @@
 #include "support/dialogs/help_file.h"
 
-#include "support/dialogs/core/utf16_text.h"
+#include "support/framework/utf_text.h"
 #include "support/lib/paths.h"
 
 std::string ProgramHelpFile() {

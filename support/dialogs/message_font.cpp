@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "support/dialogs/core/utf16_text.h"
+#include "support/framework/utf_text.h"
 
 namespace {
 LOGFONTW SystemMessageFont() {

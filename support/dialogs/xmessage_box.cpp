@@ -6,7 +6,7 @@
 #include "support/dialogs/core/dialog_template.h"
 #include "support/dialogs/core/message_box_layout.h"
 #include "support/dialogs/core/message_texts.h"
-#include "support/dialogs/core/utf16_text.h"
+#include "support/framework/utf_text.h"
 #include "support/dialogs/message_box_dialog.h"
 #include "support/dialogs/message_font.h"
 #include "support/lib/file_log.h"

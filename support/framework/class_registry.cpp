@@ -3,22 +3,11 @@
 #include <map>
 
 #include "exceptions.h"
+#include "text_case.h"
 
 namespace {
-struct CaseInsensitiveLess {
-    bool operator()(const std::string& a, const std::string& b) const {
-        const size_t n = std::min(a.size(), b.size());
-        for (size_t i = 0; i < n; ++i) {
-            const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-            const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-            if (ca != cb) return ca < cb;
-        }
-        return a.size() < b.size();
-    }
-};
-
-std::map<std::string, TClass, CaseInsensitiveLess>& Classes() {
-    static std::map<std::string, TClass, CaseInsensitiveLess> classes;
+std::map<std::string, TClass, TTextLess>& Classes() {
+    static std::map<std::string, TClass, TTextLess> classes;
     return classes;
 }
 }  // namespace

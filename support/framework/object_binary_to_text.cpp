@@ -1,26 +1,18 @@
-#include <array>
-#include <bit>
-#include <cassert>
-#include <charconv>
 #include <climits>
-#include <cmath>
 #include <cstring>
 
+#include "support/framework/depth_guard.h"
 #include "support/framework/exceptions.h"
-#include "support/framework/extended_float.h"
+#include "support/framework/float_text.h"
 #include "support/framework/object_text.h"
-#include "support/framework/parser.h"
 #include "support/framework/stream.h"
-#include "support/framework/value_codes.h"
+#include "support/framework/value_codec.h"
 
 namespace {
 constexpr char kLineEnd[] = "\r\n";
 constexpr size_t kStringPieceBytes = 64;
 constexpr size_t kBinaryLineBytes = 32;
 constexpr int64_t kCurrencyScale = 10000;
-// Decimal exponents written without an exponent part.
-constexpr int kMinPlainExponent = -5;
-constexpr int kMaxPlainExponent = 20;
 
 std::string Indent(int width) { return std::string(static_cast<size_t>(width), ' '); }
 
@@ -41,87 +33,6 @@ bool IsIdentifier(const std::string& name, bool dotted) {
         }
     }
     return !partStart;
-}
-
-// Reads the record's fields, checking every length against what is left of the stream.
-class TRecordReader {
-public:
-    explicit TRecordReader(TStream& in) : in_(in) {}
-
-    uint8_t Byte() {
-        uint8_t b = 0;
-        if (in_.Read(&b, 1) != 1) Truncated();
-        return b;
-    }
-
-    std::string Bytes(int64_t count) {
-        if (count < 0 || count > in_.Remaining()) Truncated();
-        std::string bytes(static_cast<size_t>(count), '\0');
-        if (count > 0) in_.ReadBuffer(bytes.data(), static_cast<int32_t>(count));
-        return bytes;
-    }
-
-    std::string ShortString() { return Bytes(Byte()); }
-
-    uint64_t Unsigned(int size) {
-        const std::string bytes = Bytes(size);
-        uint64_t value = 0;
-        for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(bytes[size_t(i)]);
-        return value;
-    }
-
-    int64_t Signed(int size) {
-        const uint64_t value = Unsigned(size);
-        const int unused = 64 - 8 * size;
-        return static_cast<int64_t>(value << unused) >> unused;
-    }
-
-    int64_t Length() {
-        const int64_t length = Signed(4);
-        if (length < 0) throw EReadError("Invalid length in component data");
-        return length;
-    }
-
-    int64_t Remaining() { return in_.Remaining(); }
-
-private:
-    [[noreturn]] static void Truncated() { throw EReadError("Component data ends unexpectedly"); }
-
-    TStream& in_;
-};
-
-int IntegerSize(TValueType type) {
-    switch (type) {
-        case TValueType::vaInt8: return 1;
-        case TValueType::vaInt16: return 2;
-        case TValueType::vaInt32: return 4;
-        default: return 0;
-    }
-}
-
-// Digits of the shortest text that reads back as the same value; '.' is always present.
-template <typename Float>
-std::string DecimalText(Float value) {
-    if (!std::isfinite(value)) throw EReadError("Invalid floating point value");
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string scientific(buffer, result.ptr);  // [-]d[.ddd]e(+|-)xx
-    const bool negative = scientific[0] == '-';
-    const size_t e = scientific.find('e');
-    std::string digits;
-    for (size_t i = negative ? 1 : 0; i < e; ++i)
-        if (scientific[i] != '.') digits += scientific[i];
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    const int exponent = std::stoi(scientific.substr(e + 1));
-    std::string text = negative ? "-" : "";
-    if (exponent < kMinPlainExponent || exponent > kMaxPlainExponent) {
-        text += digits.substr(0, 1) + '.' + (digits.size() > 1 ? digits.substr(1) : "0");
-        return text + 'E' + std::to_string(exponent);
-    }
-    if (exponent < 0) return text + "0." + std::string(size_t(-exponent - 1), '0') + digits;
-    const size_t integerDigits = size_t(exponent) + 1;
-    if (digits.size() <= integerDigits) return text + digits + std::string(integerDigits - digits.size(), '0') + ".0";
-    return text + digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
 }
 
 std::string CurrencyText(int64_t scaled) {
@@ -193,9 +104,7 @@ public:
     }
 
 private:
-    static void CheckDepth(int depth) {
-        if (depth > kMaxNestingDepth) throw EReadError("Component data nested too deeply");
-    }
+    static void CheckDepth(int depth) { CheckNestingDepth(depth, "Component data nested too deeply"); }
 
     std::string Identifier(bool dotted, const char* what) {
         std::string name = reader_.ShortString();
@@ -203,9 +112,12 @@ private:
         return name;
     }
 
-    int64_t Integer(uint8_t code) {
+    int64_t Integer(uint8_t code) { return reader_.IntegerAfter(TValueType(code)); }
+
+    // Child positions and collection indexes are at most 32-bit integers.
+    int64_t Index(uint8_t code) {
         const int size = IntegerSize(TValueType(code));
-        if (size == 0) throw EReadError("Integer expected in component data, found value code " + std::to_string(code));
+        if (size == 0 || size > 4) throw EReadError("Integer expected in component data, found value code " + std::to_string(code));
         return reader_.Signed(size);
     }
 
@@ -215,7 +127,7 @@ private:
         std::string position;
         if ((first & 0xF0) == 0xF0) {
             flags = first & 0x0F;
-            if (flags & ffChildPos) position = " [" + std::to_string(Integer(reader_.Byte())) + "]";
+            if (flags & ffChildPos) position = " [" + std::to_string(Index(reader_.Byte())) + "]";
             first = reader_.Byte();
         }
         const std::string className = reader_.Bytes(first);
@@ -243,26 +155,8 @@ private:
         }
     }
 
-    template <typename Bits, typename Float>
-    Float FloatValue() {
-        return std::bit_cast<Float>(static_cast<Bits>(reader_.Unsigned(sizeof(Bits))));
-    }
-
-    std::string WideStringUtf8() {
-        const int64_t length = reader_.Length();
-        if (length > reader_.Remaining() / 2) throw EReadError("Component data ends unexpectedly");
-        const std::string bytes = reader_.Bytes(2 * length);
-        std::u16string units(static_cast<size_t>(length), u'\0');
-        for (size_t i = 0; i < units.size(); ++i)
-            units[i] = char16_t(uint8_t(bytes[2 * i]) | uint8_t(bytes[2 * i + 1]) << 8);
-        return Utf16ToUtf8(units);
-    }
-
     std::string Extended() {
-        TExtendedBytes bytes;
-        const std::string raw = reader_.Bytes(bytes.size());
-        std::memcpy(bytes.data(), raw.data(), bytes.size());
-        const auto value = DecodeExtended(bytes);
+        const std::optional<long double> value = reader_.Extended();
         if (!value) throw EReadError("Invalid floating point value");
         return DecimalText(*value);
     }
@@ -275,16 +169,16 @@ private:
             case TValueType::vaTrue: text_ += "True"; return;
             case TValueType::vaInt8:
             case TValueType::vaInt16:
-            case TValueType::vaInt32: text_ += std::to_string(Integer(code)); return;
-            case TValueType::vaInt64: text_ += std::to_string(reader_.Signed(8)); return;
+            case TValueType::vaInt32:
+            case TValueType::vaInt64: text_ += std::to_string(Integer(code)); return;
             case TValueType::vaExtended: text_ += Extended(); return;
-            case TValueType::vaSingle: text_ += DecimalText(FloatValue<uint32_t, float>()) + 's'; return;
-            case TValueType::vaDate: text_ += DecimalText(FloatValue<uint64_t, double>()) + 'd'; return;
+            case TValueType::vaSingle: text_ += DecimalText(static_cast<float>(reader_.FloatAfter(TValueType(code)))) + 's'; return;
+            case TValueType::vaDate: text_ += DecimalText(static_cast<double>(reader_.FloatAfter(TValueType(code)))) + 'd'; return;
             case TValueType::vaCurrency: text_ += CurrencyText(reader_.Signed(8)); return;
-            case TValueType::vaString: text_ += StringText(reader_.ShortString(), inner); return;
+            case TValueType::vaString:
             case TValueType::vaLString:
-            case TValueType::vaUTF8String: text_ += StringText(reader_.Bytes(reader_.Length()), inner); return;
-            case TValueType::vaWString: text_ += StringText(WideStringUtf8(), inner); return;
+            case TValueType::vaUTF8String:
+            case TValueType::vaWString: text_ += StringText(reader_.StringAfter(TValueType(code)), inner); return;
             case TValueType::vaIdent: text_ += Identifier(true, "identifier"); return;
             case TValueType::vaBinary: text_ += BinaryText(reader_.Bytes(reader_.Length()), inner); return;
             case TValueType::vaSet: Set(); return;
@@ -321,7 +215,7 @@ private:
         for (uint8_t code = reader_.Byte(); code != 0; code = reader_.Byte()) {
             text_ += kLineEnd + Indent(inner) + "item";
             if (IntegerSize(TValueType(code)) != 0) {
-                text_ += " [" + std::to_string(Integer(code)) + "]";
+                text_ += " [" + std::to_string(Index(code)) + "]";
                 code = reader_.Byte();
             }
             if (TValueType(code) != TValueType::vaList) throw EReadError("Invalid collection item in component data");
@@ -332,7 +226,7 @@ private:
         text_ += '>';
     }
 
-    TRecordReader reader_;
+    TValueDecoder reader_;
     std::string text_;
 };
 }  // namespace
@@ -342,7 +236,7 @@ void HObjectBinaryToText(int level, TStream* in, TStream* out) {
     if (in->Read(signature, sizeof signature) != sizeof signature ||
         std::memcmp(signature, kFilerSignature, sizeof signature) != 0)
         throw EReadError("Invalid stream format");
-    assert(level >= 0);
+    if (level < 0) throw EReadError("Invalid nesting level");
     const std::string text = TObjectTextWriter(*in).ObjectText(level);
     if (text.size() > INT32_MAX) throw EReadError("Component data too large for object text");
     out->WriteBuffer(text.data(), static_cast<int32_t>(text.size()));

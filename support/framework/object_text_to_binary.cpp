@@ -1,14 +1,13 @@
 #include <algorithm>
-#include <bit>
 #include <climits>
 #include <optional>
 
 #include "support/framework/exceptions.h"
-#include "support/framework/extended_float.h"
 #include "support/framework/object_text.h"
 #include "support/framework/parser.h"
 #include "support/framework/stream.h"
-#include "support/framework/value_codes.h"
+#include "support/framework/text_case.h"
+#include "support/framework/value_codec.h"
 
 namespace {
 constexpr size_t kMaxShortString = 255;
@@ -16,16 +15,6 @@ constexpr size_t kMaxShortString = 255;
 constexpr size_t kFirstPrefixByte = 0xF0;
 constexpr int kCurrencyDigits = 4;
 constexpr int64_t kExponentLimit = 100000;
-
-bool SameTextAscii(const std::string& a, const char* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i) {
-        const char x = a[i] >= 'A' && a[i] <= 'Z' ? char(a[i] - 'A' + 'a') : a[i];
-        const char y = b[i] >= 'A' && b[i] <= 'Z' ? char(b[i] - 'A' + 'a') : b[i];
-        if (x != y) return false;
-    }
-    return i == a.size() && !b[i];
-}
 
 struct TDecimal {
     std::string digits;    // without leading zeros
@@ -72,36 +61,12 @@ std::optional<int64_t> ScaledCurrency(const std::string& text, bool negative) {
 }
 
 // Collects the record; written to the caller's stream only when the text was read completely.
-class TRecordBuilder {
+class TRecordBuilder : public TValueEncoder {
 public:
-    void Byte(uint8_t b) { bytes_.WriteBuffer(&b, 1); }
-    void Code(TValueType type) { Byte(static_cast<uint8_t>(type)); }
-    void Bytes(const void* data, size_t count) {
-        if (count > 0) bytes_.WriteBuffer(data, static_cast<int32_t>(count));
-    }
-    void Unsigned(uint64_t value, int size) {
-        for (int i = 0; i < size; ++i) Byte(uint8_t(value >> (8 * i)));
-    }
-    // The smallest integer code that holds the value.
-    void Integer(int64_t value) {
-        if (value >= INT8_MIN && value <= INT8_MAX) Sized(TValueType::vaInt8, value, 1);
-        else if (value >= INT16_MIN && value <= INT16_MAX) Sized(TValueType::vaInt16, value, 2);
-        else if (value >= INT32_MIN && value <= INT32_MAX) Sized(TValueType::vaInt32, value, 4);
-        else Sized(TValueType::vaInt64, value, 8);
-    }
-    void LongString(TValueType type, const std::string& bytes) {
-        Code(type);
-        Unsigned(bytes.size(), 4);
-        Bytes(bytes.data(), bytes.size());
-    }
+    TRecordBuilder() : TValueEncoder(bytes_) {}
     TMemoryStream& Stream() { return bytes_; }
 
 private:
-    void Sized(TValueType type, int64_t value, int size) {
-        Code(type);
-        Unsigned(static_cast<uint64_t>(value), size);
-    }
-
     TMemoryStream bytes_;
 };
 
@@ -117,7 +82,7 @@ public:
 
 private:
     void CheckDepth(int depth) const {
-        if (depth > kMaxNestingDepth) parser_.Error("Nesting too deep");
+        if (depth > kMaxNestingDepth) parser_.Error("Nesting too deep");  // with the line, as every parse error
     }
 
     bool AtObjectStart() const {
@@ -130,8 +95,7 @@ private:
 
     void ShortString(const std::string& text) {
         CheckShortString(text);
-        record_.Byte(static_cast<uint8_t>(text.size()));
-        record_.Bytes(text.data(), text.size());
+        record_.ShortString(text);
     }
 
     std::string Symbol() {
@@ -226,28 +190,23 @@ private:
         switch (parser_.FloatType()) {
             case 's': {
                 const float value = parser_.TokenSingle();
-                record_.Code(TValueType::vaSingle);
-                record_.Unsigned(std::bit_cast<uint32_t>(negative ? -value : value), 4);
+                record_.Single(negative ? -value : value);
                 return;
             }
             case 'd': {
                 const double value = parser_.TokenDouble();
-                record_.Code(TValueType::vaDate);
-                record_.Unsigned(std::bit_cast<uint64_t>(negative ? -value : value), 8);
+                record_.Date(negative ? -value : value);
                 return;
             }
             case 'c': {
                 const auto value = ScaledCurrency(parser_.TokenString(), negative);
                 if (!value) parser_.Error("Currency value out of range");
-                record_.Code(TValueType::vaCurrency);
-                record_.Unsigned(static_cast<uint64_t>(*value), 8);
+                record_.Currency(*value);
                 return;
             }
         }
         const long double value = parser_.TokenFloat();
-        const TExtendedBytes bytes = EncodeExtended(negative ? -value : value);
-        record_.Code(TValueType::vaExtended);
-        record_.Bytes(bytes.data(), bytes.size());
+        record_.Extended(negative ? -value : value);
     }
 
     // Adjacent strings joined with '+'; leaves the parser after the last one.
@@ -258,12 +217,7 @@ private:
             if (parser_.Token() != toString && parser_.Token() != toWString) parser_.Error("String expected");
             text += parser_.TokenString();
         }
-        if (text.size() <= kMaxShortString) {
-            record_.Code(TValueType::vaString);
-            ShortString(text);
-        } else {
-            record_.LongString(TValueType::vaLString, text);
-        }
+        record_.String(text);
     }
 
     void Identifier(bool listItem) {
@@ -308,7 +262,7 @@ private:
     void Binary() {
         TMemoryStream data;
         parser_.HexToBinary(data);
-        record_.LongString(TValueType::vaBinary, std::string(data.Bytes().begin(), data.Bytes().end()));
+        record_.Counted(TValueType::vaBinary, std::string(data.Bytes().begin(), data.Bytes().end()));
     }
 
     void Collection(int depth) {
@@ -333,8 +287,8 @@ private:
 }  // namespace
 
 bool IsObjectTextKeyword(const std::string& word) {
-    return SameTextAscii(word, "object") || SameTextAscii(word, "inherited") || SameTextAscii(word, "inline") ||
-           SameTextAscii(word, "end");
+    return SameText(word, "object") || SameText(word, "inherited") || SameText(word, "inline") ||
+           SameText(word, "end");
 }
 
 void HObjectTextToBinary(TParser* parser, TStream* out) {

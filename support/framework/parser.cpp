@@ -9,13 +9,14 @@
 
 #include "support/framework/exceptions.h"
 #include "support/framework/stream.h"
+#include "support/framework/text_case.h"
+#include "support/framework/utf_text.h"
 
 namespace {
 constexpr uint64_t kMaxNegatableMagnitude = uint64_t(1) << 63;
 constexpr uint32_t kMaxCharacterCode = 0xFFFF;
 // Marks a string unit that is a source byte rather than a #nn character code.
 constexpr uint32_t kSourceByte = 0x80000000u;
-constexpr uint32_t kReplacementCharacter = 0xFFFD;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
@@ -28,36 +29,6 @@ int HexValue(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool SameTextAscii(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    return true;
-}
-
-void AppendUtf8(std::string& out, uint32_t code) {
-    if (code < 0x80) {
-        out += char(code);
-    } else if (code < 0x800) {
-        out += char(0xC0 | (code >> 6));
-        out += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += char(0xE0 | (code >> 12));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    } else {
-        out += char(0xF0 | (code >> 18));
-        out += char(0x80 | ((code >> 12) & 0x3F));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    }
-}
-
-bool IsHighSurrogate(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 // The C library reads numbers with the locale's decimal point; object text always uses '.'.
 std::string WithLocaleDecimalPoint(std::string text) {
@@ -150,7 +121,7 @@ void TParser::ScanNumber() {
     tokenString_ = source_.substr(start, position_ - start);
     if (isFloat) {
         token_ = toFloat;
-        const char suffix = position_ < source_.size() ? LowerAscii(source_[position_]) : 0;
+        const char suffix = position_ < source_.size() ? AsciiLower(source_[position_]) : 0;
         if (suffix == 's' || suffix == 'c' || suffix == 'd') {
             floatType_ = suffix;
             ++position_;
@@ -277,7 +248,7 @@ float TParser::TokenSingle() const {
 }
 
 bool TParser::TokenSymbolIs(const std::string& symbol) const {
-    return token_ == toSymbol && SameTextAscii(tokenString_, symbol);
+    return token_ == toSymbol && SameText(tokenString_, symbol);
 }
 
 void TParser::CheckToken(char token) const {
@@ -328,18 +299,6 @@ void TParser::HexToBinary(TStream& out) {
     if (!bytes.empty()) out.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
-std::string Utf16ToUtf8(std::u16string_view units) {
-    std::string text;
-    for (size_t i = 0; i < units.size(); ++i) {
-        uint32_t code = units[i];
-        if (IsHighSurrogate(code) && i + 1 < units.size() && IsLowSurrogate(units[i + 1]))
-            code = 0x10000 + ((code - 0xD800) << 10) + (units[++i] - 0xDC00u);
-        else if (IsHighSurrogate(code) || IsLowSurrogate(code))
-            code = kReplacementCharacter;
-        AppendUtf8(text, code);
-    }
-    return text;
-}
 
 void TParser::Error(const std::string& message) const {
     throw EParserError(message + " on line " + std::to_string(line_), message, line_);

@@ -72,6 +72,3 @@ private:
     uint64_t integer_ = 0;
     bool hexInteger_ = false;
 };
-
-// UTF-16 code units to UTF-8; an unpaired surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view units);

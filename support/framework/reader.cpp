@@ -3,16 +3,12 @@
 #include <memory>
 
 #include "class_registry.h"
+#include "depth_guard.h"
 #include "component.h"
 #include "persistent.h"
 #include "stream.h"
 
 namespace {
-struct DepthGuard {
-    int& depth;
-    ~DepthGuard() { --depth; }
-};
-
 bool IsStructuralError(const Exception& e) {
     return dynamic_cast<const EStreamError*>(&e) && !dynamic_cast<const EPropertyValueError*>(&e);
 }
@@ -39,8 +35,7 @@ void TReader::ReadRootComponent(TComponent* root) {
 }
 
 TComponent* TReader::ReadComponent() {
-    EnterNesting();
-    DepthGuard guard{depth_};
+    const TDepthGuard guard(depth_, "Stream nested too deeply");
     ReadPrefix();
     const std::string className = ReadStr();
     std::string name = ReadStr();
@@ -76,8 +71,7 @@ TComponent* TReader::ReadComponent() {
 }
 
 void TReader::ReadComponentInto(TComponent* component) {
-    EnterNesting();
-    DepthGuard guard{depth_};
+    const TDepthGuard guard(depth_, "Stream nested too deeply");
     ReadPrefix();
     ReadStr();
     std::string name = ReadStr();
@@ -202,7 +196,7 @@ void TReader::ReadOrdValue(TPersistent* instance, const TPropInfo& prop) {
             value = GetEnumValue(type, ReadIdent());
             if (value < 0) throw EPropertyValueError("Invalid property value");
             break;
-        case TTypeKind::tkSet: value = ReadSetValue(*type.CompType); break;
+        case TTypeKind::tkSet: value = ReadSetValue(type); break;
         case TTypeKind::tkInt64: value = ReadInt64(); break;
         default:
             if (NextValue() == TValueType::vaIdent) {
@@ -217,16 +211,15 @@ void TReader::ReadOrdValue(TPersistent* instance, const TPropInfo& prop) {
     prop.SetOrd(*instance, value);
 }
 
-int64_t TReader::ReadSetValue(const TTypeInfo& element) {
+int64_t TReader::ReadSetValue(const TTypeInfo& setType) {
     const TValueType type = ReadValue();
     if (type != TValueType::vaSet) throw EPropertyValueError("Set expected");
-    int64_t bits = 0;
-    for (std::string name = ReadStr(); !name.empty(); name = ReadStr()) {
-        const int64_t value = GetEnumValue(element, name);
-        if (value < 0 || value >= 32) throw EPropertyValueError("Invalid property value " + name);
-        bits |= int64_t(1) << value;
-    }
-    return bits;
+    std::vector<std::string> names;
+    for (std::string name = ReadStr(); !name.empty(); name = ReadStr()) names.push_back(std::move(name));
+    std::string unknown;
+    const std::optional<int64_t> bits = NamesToSet(setType, names, &unknown);
+    if (!bits) throw EPropertyValueError("Invalid property value " + unknown);
+    return *bits;
 }
 
 void TReader::ReadObjectValue(TPersistent* instance, const TPropInfo& prop) {
@@ -257,7 +250,7 @@ void TReader::DefineBinaryProperty(const std::string& name, const std::function<
     const int32_t length = ReadLength();
     TMemoryStream data;
     data.SetSize(length);
-    if (length > 0) stream_.ReadBuffer(data.Memory(), length);
+    if (length > 0) stream_.ReadBuffer(data.Memory(), length);  // ReadLength checked it against the stream
     data.SetPosition(0);
     readData(data);
 }

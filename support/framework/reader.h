@@ -9,7 +9,7 @@
 #include "filer.h"
 #include "object.h"
 #include "stream.h"
-#include "value_codes.h"
+#include "value_codec.h"
 
 class TPersistent;
 
@@ -20,7 +20,7 @@ class EPropertyValueError : public EReadError {
 
 class TReader : public TFiler {
 public:
-    explicit TReader(TStream& stream) : stream_(stream) {}
+    explicit TReader(TStream& stream) : stream_(stream), values_(stream) {}
 
     // Hooks: the name a new component gets, a reference name before it is looked up,
     // an error (set handled to go on), and a class the registry does not know.
@@ -98,12 +98,12 @@ private:
     void ReadPropValue(TPersistent* instance, const TPropInfo& prop);
     void ReadOrdValue(TPersistent* instance, const TPropInfo& prop);
     void ReadObjectValue(TPersistent* instance, const TPropInfo& prop);
-    int64_t ReadSetValue(const TTypeInfo& element);
+    int64_t ReadSetValue(const TTypeInfo& setType);
     void SkipValue(int depth);
-    void EnterNesting();
     TComponent* FindReference(const std::string& name) const;
 
     TStream& stream_;
+    TValueDecoder values_;
     TComponent* owner_ = nullptr;
     TComponent* parent_ = nullptr;
     bool readChildren_ = true;

@@ -1,14 +1,5 @@
 #include "typeinfo.h"
 
-#include <cctype>
-
-bool SameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-    return true;
-}
-
 bool IntToIdent(int64_t value, std::string& ident, const TIdentMap& map) {
     for (const auto& entry : map)
         if (entry.Value == value) {
@@ -65,4 +56,26 @@ int64_t GetEnumValue(const TTypeInfo& type, const std::string& name) {
     for (size_t i = 0; i < type.EnumNames.size(); ++i)
         if (SameText(type.EnumNames[i], name)) return static_cast<int64_t>(i);
     return -1;
+}
+
+std::vector<std::string> SetToNames(const TTypeInfo& setType, int64_t bits) {
+    std::vector<std::string> names;
+    const std::vector<std::string>& elements = setType.CompType->EnumNames;
+    for (size_t bit = 0; bit < elements.size() && bit < kMaxSetElements; ++bit)
+        if (bits & (int64_t(1) << bit)) names.push_back(elements[bit]);
+    return names;
+}
+
+std::optional<int64_t> NamesToSet(const TTypeInfo& setType, const std::vector<std::string>& names,
+                                  std::string* unknown) {
+    int64_t bits = 0;
+    for (const std::string& name : names) {
+        const int64_t value = GetEnumValue(*setType.CompType, name);
+        if (value < 0 || value >= kMaxSetElements) {
+            if (unknown) *unknown = name;
+            return std::nullopt;
+        }
+        bits |= int64_t(1) << value;
+    }
+    return bits;
 }

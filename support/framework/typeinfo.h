@@ -1,8 +1,11 @@
 // Run-time type information of published property types.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "text_case.h"
 
 class TMetaClass;
 
@@ -45,7 +48,14 @@ TTypeInfo MakeIntegerTypeInfo(const std::string& name, TOrdType ordType, const T
 std::string GetEnumName(const TTypeInfo& type, int64_t value);
 int64_t GetEnumValue(const TTypeInfo& type, const std::string& name);
 
-bool SameText(const std::string& a, const std::string& b);
+// Sets hold up to 32 elements, bit n for element n.
+constexpr int64_t kMaxSetElements = 32;
+// The element names of the bits set, in element order.
+std::vector<std::string> SetToNames(const TTypeInfo& setType, int64_t bits);
+// The bits of the named elements; nothing when a name is no element (given in unknown).
+std::optional<int64_t> NamesToSet(const TTypeInfo& setType, const std::vector<std::string>& names,
+                                  std::string* unknown = nullptr);
+
 
 // Type information of the built-in types, found by the C++ type of a property.
 template <class T>

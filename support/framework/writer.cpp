@@ -1,19 +1,11 @@
 #include "writer.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "component.h"
+#include "depth_guard.h"
 #include "exceptions.h"
-#include "extended_float.h"
 #include "stream.h"
-#include "value_codes.h"
-
-namespace {
-void PutLE(uint8_t* out, uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-}  // namespace
 
 void TWriter::Write(const void* buffer, int32_t count) { stream_.WriteBuffer(buffer, count); }
 
@@ -28,9 +20,9 @@ void TWriter::WriteRootComponent(TComponent* root) {
 }
 
 void TWriter::WriteComponent(TComponent* component) {
-    if (++depth_ > kMaxNestingDepth) throw EWriteError("Components nested too deeply to write");
+    const TDepthGuard<EWriteError> guard(depth_, "Components nested too deeply to write");
     component->SetState(csWriting, true);
-    if (component->ComponentState() & csInline) WriteValue(0xF0 | ffInline);
+    if (component->ComponentState() & csInline) values_.Byte(0xF0 | ffInline);
     WriteStr(component->ClassName());
     WriteStr(component->GetName());
     WriteProperties(component);
@@ -38,7 +30,6 @@ void TWriter::WriteComponent(TComponent* component) {
     if (writeChildren_) component->GetChildren([this](TComponent* child) { WriteComponent(child); }, root_);
     WriteListEnd();
     component->SetState(csWriting, false);
-    --depth_;
 }
 
 void TWriter::WriteProperties(TPersistent* instance) {
@@ -90,12 +81,7 @@ void TWriter::WriteOrdProperty(TPersistent* instance, const TPropInfo& prop) {
             else
                 WriteIdent(GetEnumName(type, value));
             break;
-        case TTypeKind::tkSet:
-            WriteValue(static_cast<uint8_t>(TValueType::vaSet));
-            for (size_t bit = 0; bit < type.CompType->EnumNames.size() && bit < 32; ++bit)
-                if (value & (int64_t(1) << bit)) WriteStr(type.CompType->EnumNames[bit]);
-            WriteStr("");
-            break;
+        case TTypeKind::tkSet: values_.Set(SetToNames(type, value)); break;
         default:
             if (type.Idents && IntToIdent(value, ident, *type.Idents))
                 WriteIdent(ident);
@@ -140,92 +126,27 @@ void TWriter::DefineBinaryProperty(const std::string& name, const std::function<
     WritePropName(name);
     TMemoryStream data;
     writeData(data);
-    WriteValue(static_cast<uint8_t>(TValueType::vaBinary));
-    WriteInt32(static_cast<int32_t>(data.GetSize()));
-    data.SaveToStream(stream_);
+    values_.Counted(TValueType::vaBinary, std::string(data.Bytes().begin(), data.Bytes().end()));
 }
 
-void TWriter::WriteInteger(int64_t value) {
-    uint8_t buf[9];
-    int bytes;
-    if (value >= INT8_MIN && value <= INT8_MAX)
-        buf[0] = static_cast<uint8_t>(TValueType::vaInt8), bytes = 1;
-    else if (value >= INT16_MIN && value <= INT16_MAX)
-        buf[0] = static_cast<uint8_t>(TValueType::vaInt16), bytes = 2;
-    else if (value >= INT32_MIN && value <= INT32_MAX)
-        buf[0] = static_cast<uint8_t>(TValueType::vaInt32), bytes = 4;
-    else
-        buf[0] = static_cast<uint8_t>(TValueType::vaInt64), bytes = 8;
-    PutLE(buf + 1, static_cast<uint64_t>(value), bytes);
-    Write(buf, bytes + 1);
-}
+void TWriter::WriteInteger(int64_t value) { values_.Integer(value); }
 
-void TWriter::WriteBoolean(bool value) {
-    WriteValue(static_cast<uint8_t>(value ? TValueType::vaTrue : TValueType::vaFalse));
-}
+void TWriter::WriteBoolean(bool value) { values_.Code(value ? TValueType::vaTrue : TValueType::vaFalse); }
 
-void TWriter::WriteString(const std::string& value) {
-    if (value.size() <= 255) {
-        WriteValue(static_cast<uint8_t>(TValueType::vaString));
-        WriteStr(value);
-        return;
-    }
-    WriteValue(static_cast<uint8_t>(TValueType::vaLString));
-    WriteInt32(static_cast<int32_t>(value.size()));
-    Write(value.data(), static_cast<int32_t>(value.size()));
-}
+void TWriter::WriteString(const std::string& value) { values_.String(value); }
 
-void TWriter::WriteIdent(const std::string& ident) {
-    if (SameText(ident, "False"))
-        WriteValue(static_cast<uint8_t>(TValueType::vaFalse));
-    else if (SameText(ident, "True"))
-        WriteValue(static_cast<uint8_t>(TValueType::vaTrue));
-    else if (SameText(ident, "nil"))
-        WriteValue(static_cast<uint8_t>(TValueType::vaNil));
-    else if (SameText(ident, "Null"))
-        WriteValue(static_cast<uint8_t>(TValueType::vaNull));
-    else {
-        WriteValue(static_cast<uint8_t>(TValueType::vaIdent));
-        WriteStr(ident);
-    }
-}
+void TWriter::WriteIdent(const std::string& ident) { values_.Ident(ident); }
 
-void TWriter::WriteFloat(long double value) {
-    uint8_t buf[11] = {static_cast<uint8_t>(TValueType::vaExtended)};
-    const TExtendedBytes bytes = EncodeExtended(value);
-    std::memcpy(buf + 1, bytes.data(), bytes.size());
-    Write(buf, 11);
-}
+void TWriter::WriteFloat(long double value) { values_.Extended(value); }
 
-void TWriter::WriteSingle(float value) {
-    uint8_t buf[5] = {static_cast<uint8_t>(TValueType::vaSingle)};
-    uint32_t bits;
-    std::memcpy(&bits, &value, 4);
-    PutLE(buf + 1, bits, 4);
-    Write(buf, 5);
-}
+void TWriter::WriteSingle(float value) { values_.Single(value); }
 
-void TWriter::WriteCurrency(int64_t scaledBy10000) {
-    uint8_t buf[9] = {static_cast<uint8_t>(TValueType::vaCurrency)};
-    PutLE(buf + 1, static_cast<uint64_t>(scaledBy10000), 8);
-    Write(buf, 9);
-}
+void TWriter::WriteCurrency(int64_t scaledBy10000) { values_.Currency(scaledBy10000); }
 
-void TWriter::WriteDate(double value) {
-    uint8_t buf[9] = {static_cast<uint8_t>(TValueType::vaDate)};
-    uint64_t bits;
-    std::memcpy(&bits, &value, 8);
-    PutLE(buf + 1, bits, 8);
-    Write(buf, 9);
-}
+void TWriter::WriteDate(double value) { values_.Date(value); }
 
-void TWriter::WriteListBegin() { WriteValue(static_cast<uint8_t>(TValueType::vaList)); }
+void TWriter::WriteListBegin() { values_.Code(TValueType::vaList); }
 
-void TWriter::WriteListEnd() { WriteValue(static_cast<uint8_t>(TValueType::vaNull)); }
+void TWriter::WriteListEnd() { values_.Code(TValueType::vaNull); }
 
-void TWriter::WriteStr(const std::string& shortString) {
-    if (shortString.size() > 255) throw EWriteError("Name too long to write: " + shortString.substr(0, 40) + "...");
-    const uint8_t length = static_cast<uint8_t>(shortString.size());
-    Write(&length, 1);
-    Write(shortString.data(), length);
-}
+void TWriter::WriteStr(const std::string& shortString) { values_.ShortString(shortString); }

@@ -5,12 +5,13 @@
 
 #include "filer.h"
 #include "property.h"
+#include "value_codec.h"
 
 class TPersistent;
 
 class TWriter : public TFiler {
 public:
-    explicit TWriter(TStream& stream) : stream_(stream) {}
+    explicit TWriter(TStream& stream) : stream_(stream), values_(stream) {}
 
     // Raw bytes, for framing that surrounds records.
     void Write(const void* buffer, int32_t count);
@@ -43,7 +44,6 @@ public:
     void WriteStr(const std::string& shortString);
 
 private:
-    void WriteValue(uint8_t code) { Write(&code, 1); }
     void WriteProperty(TPersistent* instance, const TPropInfo& prop);
     void WriteOrdProperty(TPersistent* instance, const TPropInfo& prop);
     void WriteObjectProperty(TPersistent* instance, const TPropInfo& prop);
@@ -51,6 +51,7 @@ private:
     std::string ReferenceName(TComponent* component) const;
 
     TStream& stream_;
+    TValueEncoder values_;
     bool writeChildren_ = true;
     std::string propPath_;
     int depth_ = 0;

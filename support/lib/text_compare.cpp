@@ -1,9 +1,10 @@
 #include "support/lib/text_compare.h"
 
+#include "support/framework/text_case.h"
+
 namespace {
 unsigned char Folded(unsigned char c, bool caseSensitive) {
-    if (!caseSensitive && c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c - 'A' + 'a');
-    return c;
+    return caseSensitive ? c : static_cast<unsigned char>(AsciiLower(static_cast<char>(c)));
 }
 }  // namespace
 

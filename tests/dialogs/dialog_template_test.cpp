@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "support/dialogs/core/utf16_text.h"
 
 namespace {
 uint16_t Word(const std::vector<uint8_t>& bytes, size_t offset) {
@@ -25,21 +24,6 @@ std::u16string Text(const std::vector<uint8_t>& bytes, size_t& offset) {
     for (uint16_t c; (c = Word(bytes, offset)) != 0; offset += 2) text.push_back(c);
     offset += 2;
     return text;
-}
-
-TEST(Utf16Text, ConvertsUtf8IncludingSurrogatePairs) {
-    EXPECT_EQ(Utf8ToUtf16("Да"), u"Да");
-    EXPECT_EQ(Utf8ToUtf16("a\xF0\x9F\x98\x80z"), u"a\U0001F600z");
-    EXPECT_EQ(Utf8ToUtf16(""), u"");
-}
-
-TEST(Utf16Text, MalformedBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(Utf8ToUtf16("a\xFFz"), u"a\uFFFDz");
-    EXPECT_EQ(Utf8ToUtf16("\xD0"), u"\uFFFD");
-    EXPECT_EQ(Utf8ToUtf16("\xD0z"), u"\uFFFDz");
-    EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");
-    EXPECT_EQ(Utf8ToUtf16("\xE0\x80\x80"), u"\uFFFD");
-    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");
 }
 
 TEST(DialogTemplate, HeaderHoldsStyleBoundsCaptionAndFont) {

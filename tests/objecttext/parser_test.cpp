@@ -211,9 +211,4 @@ TEST(Construction, ReadsFromTheStreamPosition) {
     EXPECT_EQ(parser.TokenString(), "me");
 }
 
-TEST(Utf16, PairsCombineAndLoneSurrogatesAreReplaced) {
-    EXPECT_EQ(Utf16ToUtf8(u"A\u00E9\u263A"), "A\xC3\xA9\xE2\x98\xBA");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD83D, 0xDE00}), "\xF0\x9F\x98\x80");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDE00, 'x', 0xD83D}), "\xEF\xBF\xBDx\xEF\xBF\xBD");
-}
 }  // namespace

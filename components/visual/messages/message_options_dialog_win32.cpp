@@ -4,7 +4,7 @@
 #include <string>
 
 #include "support/dialogs/core/dialog_template.h"
-#include "support/dialogs/core/utf16_text.h"
+#include "support/framework/utf_text.h"
 #include "support/framework/language.h"
 
 namespace {

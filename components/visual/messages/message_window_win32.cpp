@@ -8,7 +8,7 @@
 #include "components/visual/messages/hi_info.h"
 #include "components/visual/messages/message_options_dialog_win32.h"
 #include "components/visual/messages/message_text.h"
-#include "support/dialogs/core/utf16_text.h"
+#include "support/framework/utf_text.h"
 #include "support/dialogs/questions.h"
 #include "support/framework/exceptions.h"
 #include "support/framework/language.h"

@@ -3,7 +3,7 @@
 #include <cassert>
 #include <cstring>
 
-#include "support/dialogs/core/utf16_text.h"
+#include "support/framework/utf_text.h"
 
 TDialogTemplate::TDialogTemplate(uint32_t style, uint32_t exStyle, const XMBRect& bounds,
                                  std::string_view caption, uint16_t fontPoints, std::string_view fontFace) {
