@@ -2,8 +2,10 @@
 
 #include <iterator>
 
+#include "components/surface/design_panel.h"
 #include "osk_keys.h"
 #include "support/framework/class_registry.h"
+#include "support/framework/scroll_box.h"
 #include "support/framework/std_controls.h"
 
 TPaletteEntry PaletteTable(int row) {
@@ -19,6 +21,12 @@ TPaletteEntry PaletteTable(int row) {
     };
     if (row < 0 || row >= static_cast<int>(std::size(kRows))) return {nullptr, ""};
     return kRows[row];
+}
+
+void RegisterLayoutClasses() {
+    RegisterClass(HDesignPanel::StaticClass());
+    RegisterClass(TScrollBox::StaticClass());
+    RegisterOSKClasses();
 }
 
 int RegisterOSKClasses() {

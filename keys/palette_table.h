@@ -10,3 +10,6 @@ struct TPaletteEntry {
 TPaletteEntry PaletteTable(int row);
 // Registers every class of the table by name, so that layouts can name them; the count (6).
 int RegisterOSKClasses();
+// The classes of whole layouts: the table's and the containers' (HDesignPanel, and the
+// framework's TScrollBox that plain samples use), for the tools that read layouts as files.
+void RegisterLayoutClasses();

@@ -22,10 +22,9 @@ public:
 
     void Load(const AnsiString& fileName);
     void Load(TStream* stream);
-#ifdef _WIN32
+    // A layout among a module's RCDATA resources; only Windows programs have them.
     void LoadFromResourceID(void* instance, int resourceId);
     void LoadFromResourceName(void* instance, const AnsiString& resourceName);
-#endif
     void LoadFromStrings(TStrings* strings);
     void LoadFromText(const char* text);
     void Save(const AnsiString& fileName);

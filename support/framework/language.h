@@ -6,6 +6,8 @@ enum class TUserLanguage { English, Russian };
 // The user interface language of the system, unless a program or test chose one.
 TUserLanguage UserLanguage();
 void SetUserLanguage(TUserLanguage language);
+// The system's own, from the platform layer (Russian when its interface language is).
+TUserLanguage SystemUserLanguage();
 
 // One message in both languages, chosen at the moment of use.
 struct TLocalizedText {

@@ -9,6 +9,7 @@
 #include "components/persistence/control_io.h"
 #include "components/surface/design_panel.h"
 #include "keys/osk_keys.h"
+#include "keys/palette_table.h"
 #include "layout_check.h"
 #include "osklayout.h"
 #include "shipped_layouts.h"

@@ -7,8 +7,6 @@
 #include "support/framework/class_registry.h"
 #include "support/framework/exceptions.h"
 #include "support/framework/parser.h"
-#include "support/framework/scroll_box.h"
-#include "support/framework/std_controls.h"
 #include "support/framework/stream.h"
 
 namespace {
@@ -66,15 +64,6 @@ void CheckClasses(TMemoryStream& binary, TMemoryStream& text) {
 }
 }  // namespace
 
-void RegisterLayoutClasses() {
-    RegisterClass(TScrollBox::StaticClass());
-    RegisterClass(TLabel::StaticClass());
-    RegisterClass(TEdit::StaticClass());
-    RegisterClass(HDesignPanel::StaticClass());
-    RegisterClass(HDesignGrid::StaticClass());
-    RegisterClass(HBitmap::StaticClass());
-    RegisterOSKClasses();
-}
 
 void CheckLayout(TMemoryStream& content) {
     const bool isText = IsLayoutText(content);

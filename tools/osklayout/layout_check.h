@@ -4,9 +4,7 @@
 
 class TMemoryStream;
 
-// Registers the classes a layout may contain; call before CheckLayout. Harmless to repeat.
-void RegisterLayoutClasses();
-
 // Raises the first problem found: a parse error with its line, an inconsistent binary form,
-// a text form that does not convert back to itself, an unknown class or property.
+// a text form that does not convert back to itself, an unknown class or property. The
+// layout classes (RegisterLayoutClasses) must be registered first.
 void CheckLayout(TMemoryStream& content);

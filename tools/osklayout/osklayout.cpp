@@ -3,6 +3,7 @@
 #include <new>
 #include <ostream>
 
+#include "keys/palette_table.h"
 #include "layout_check.h"
 #include "layout_file.h"
 #include "layout_render.h"

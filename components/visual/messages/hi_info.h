@@ -13,6 +13,13 @@
 void HiMessage(HWND owner, HiIcon kind, const char* format, ...) PENDREL_PRINTF(3, 4);
 void HiMessageV(HWND owner, HiIcon kind, const char* format, va_list args) PENDREL_PRINTF(3, 0);
 
+class HConfigItem;
+
+// The process-wide options of the message window under a configuration key, read (and
+// applied at once) or written; a null key does nothing.
+void HiLoadCfg(HConfigItem* key);
+void HiSaveCfg(HConfigItem* key);
+
 class HiInfo {
 public:
     static void Activate(HWND owner, bool onlyIfNotEmpty);
