@@ -53,20 +53,21 @@ bool HBitmap::operator==(const HBitmap& other) const {
 
 void HBitmap::DefineProperties(TFiler& filer) {
     filer.DefineBinaryProperty(
-        "Data", [this](TStream& stream) { ReadData(stream); }, [this](TStream& stream) { WriteData(stream); },
+        "Data", [this](TStream& stream) { LoadFromStream(stream); }, [this](TStream& stream) { SaveToStream(stream); },
         !Empty());
 }
 
-// The data is the size of a bitmap file followed by that file.
-void HBitmap::ReadData(TStream& stream) {
+void HBitmap::LoadFromStream(TStream& stream) {
     const int32_t size = stream.ReadInt32();
     if (size < 0 || size > stream.Remaining()) throw EInvalidGraphic("Bitmap data length " + std::to_string(size) + " does not match its block");
+    if (size == 0) return Clear();
     HBitmap read;
     ReadBmp(stream, read);
     Assign(&read);
 }
 
-void HBitmap::WriteData(TStream& stream) const {
+void HBitmap::SaveToStream(TStream& stream) const {
+    if (Empty()) return stream.WriteInt32(0);
     TMemoryStream file;
     WriteBmp24(file, *this);
     stream.WriteInt32(static_cast<int32_t>(file.GetSize()));

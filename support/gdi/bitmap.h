@@ -35,6 +35,12 @@ public:
     // Rows from the top, each Width() pixels.
     const std::vector<uint32_t>& Pixels() const { return pixels_; }
 
+    // The stream data of the "Data" property: the size of a bitmap file, then the file (an
+    // empty picture for size 0). Loading raises EInvalidGraphic or EReadError for damaged data
+    // and leaves the picture as it was then.
+    void SaveToStream(TStream& stream) const;
+    void LoadFromStream(TStream& stream);
+
     void Assign(const TPersistent* source) override;
     void DefineProperties(TFiler& filer) override;
     bool operator==(const HBitmap& other) const;
@@ -45,9 +51,6 @@ public:
     TEvent<TObject*> OnChange;
 
 private:
-    void ReadData(TStream& stream);
-    void WriteData(TStream& stream) const;
-
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> pixels_;

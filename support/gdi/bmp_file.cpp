@@ -31,7 +31,35 @@ struct TBmpInfo {
     bool TopDown = false;
     int BitsPerPixel = 0;
     uint32_t PixelOffset = 0;
+    std::vector<uint32_t> Palette;  // 0x00BBGGRR, for 1, 4 and 8 bits per pixel
 };
+
+bool IsPixelSize(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32; }
+
+// The colour table of a paletted file follows its info header: blue, green, red, unused.
+std::vector<uint32_t> ReadPalette(TStream& stream, int bitsPerPixel, uint32_t colorsUsed) {
+    if (bitsPerPixel > 8) return {};
+    const uint32_t full = uint32_t{1} << bitsPerPixel;
+    const uint32_t count = colorsUsed == 0 || colorsUsed > full ? full : colorsUsed;
+    std::vector<uint8_t> entries(4 * count);
+    stream.ReadBuffer(entries.data(), static_cast<int32_t>(entries.size()));
+    std::vector<uint32_t> palette(count);
+    for (uint32_t i = 0; i < count; ++i)
+        palette[i] = entries[4 * i + 2] | uint32_t{entries[4 * i + 1]} << 8 | uint32_t{entries[4 * i]} << 16;
+    return palette;
+}
+
+uint32_t PixelOf(const TBmpInfo& info, const uint8_t* row, int x) {
+    if (info.BitsPerPixel >= 24) {
+        const uint8_t* p = row + static_cast<size_t>(x) * (info.BitsPerPixel / 8);
+        return p[2] | uint32_t{p[1]} << 8 | uint32_t{p[0]} << 16;
+    }
+    const size_t bit = static_cast<size_t>(x) * info.BitsPerPixel;
+    const unsigned shift = 8 - info.BitsPerPixel - bit % 8;
+    const uint32_t index = (row[bit / 8] >> shift) & ((1u << info.BitsPerPixel) - 1);
+    if (index >= info.Palette.size()) throw EInvalidGraphic("Bitmap colour index outside its palette");
+    return info.Palette[index];
+}
 
 TBmpInfo ReadHeaders(TStream& stream, int64_t start) {
     std::array<uint8_t, kFileHeaderSize + kInfoHeaderSize> header;
@@ -46,16 +74,18 @@ TBmpInfo ReadHeaders(TStream& stream, int64_t start) {
     bmp.BitsPerPixel = static_cast<int>(Get16(info + 14));
     const uint32_t compression = Get32(info + 16);
     const bool plain = compression == kUncompressed || (compression == kBitFields && bmp.BitsPerPixel == 32);
-    if (!plain || (bmp.BitsPerPixel != 24 && bmp.BitsPerPixel != 32))
+    if (!plain || !IsPixelSize(bmp.BitsPerPixel))
         throw EInvalidGraphic("Unsupported bitmap format (" + std::to_string(bmp.BitsPerPixel) +
                               " bits per pixel, compression " + std::to_string(compression) + ")");
-    if (width < 0 || height == INT32_MIN) throw EInvalidGraphic("Invalid bitmap size");
+    if (width <= 0 || height == 0 || height == INT32_MIN) throw EInvalidGraphic("Invalid bitmap size");
     bmp.Width = width;
     bmp.TopDown = height < 0;
     bmp.Height = bmp.TopDown ? -height : height;
     bmp.PixelOffset = Get32(header.data() + 10);
     if (bmp.PixelOffset < kFileHeaderSize + infoSize) throw EInvalidGraphic("Invalid bitmap pixel offset");
     if (bmp.PixelOffset > stream.GetSize() - start) throw EReadError("Stream read error");
+    stream.SetPosition(start + kFileHeaderSize + infoSize);
+    bmp.Palette = ReadPalette(stream, bmp.BitsPerPixel, Get32(info + 32));
     return bmp;
 }
 }  // namespace
@@ -100,15 +130,11 @@ void ReadBmp(TStream& stream, HBitmap& bitmap) {
     HBitmap read;
     read.SetSize(info.Width, info.Height);
     stream.SetPosition(start + info.PixelOffset);
-    const int bytesPerPixel = info.BitsPerPixel / 8;
     std::vector<uint8_t> row(rowBytes);
     for (int i = 0; i < info.Height; ++i) {
         stream.ReadBuffer(row.data(), static_cast<int32_t>(row.size()));
         const int y = info.TopDown ? i : info.Height - 1 - i;
-        for (int x = 0; x < info.Width; ++x) {
-            const uint8_t* p = &row[static_cast<size_t>(x) * bytesPerPixel];
-            read.SetPixel(x, y, p[2] | uint32_t{p[1]} << 8 | uint32_t{p[0]} << 16);
-        }
+        for (int x = 0; x < info.Width; ++x) read.SetPixel(x, y, PixelOf(info, row.data(), x));
     }
     bitmap.Assign(&read);
 }

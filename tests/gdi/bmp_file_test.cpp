@@ -99,7 +99,7 @@ TEST(BmpFile, RefusesWhatIsNotABitmap) {
 
 TEST(BmpFile, RefusesUnsupportedFormats) {
     std::vector<uint8_t> bytes = Written(Pattern(2, 2));
-    bytes[28] = 8;
+    bytes[28] = 16;
     EXPECT_THROW(Read(bytes), EInvalidGraphic);
     bytes = Written(Pattern(2, 2));
     Put32(bytes, 30, 1);  // run-length compressed

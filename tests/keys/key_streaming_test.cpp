@@ -130,7 +130,7 @@ protected:
         io->SetCompressContents(false);
     }
 
-    static void FillGlyph(TBitmap& bitmap, int width, int height, uint32_t seed) {
+    static void FillGlyph(HBitmap& bitmap, int width, int height, uint32_t seed) {
         bitmap.SetSize(width, height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) bitmap.SetPixel(x, y, seed * 0x010101u + static_cast<uint32_t>(x * 7 + y * 131));
@@ -223,16 +223,16 @@ protected:
             if (prop.GetObject) {
                 TObject* value = prop.GetObject(object);
                 if (auto* component = dynamic_cast<TComponent*>(value)) out += "->" + component->GetName();
-                else if (auto* bitmap = dynamic_cast<TBitmap*>(value)) out += DescribeBitmap(*bitmap);
+                else if (auto* bitmap = dynamic_cast<HBitmap*>(value)) out += DescribeBitmap(*bitmap);
                 else if (auto* nested = dynamic_cast<TPersistent*>(value)) out += "{" + Describe(*nested) + "}";
             }
             out += ";";
         }
         return out;
     }
-    static std::string DescribeBitmap(const TBitmap& bitmap) {
-        std::string out = std::to_string(bitmap.GetWidth()) + "x" + std::to_string(bitmap.GetHeight()) + ":";
-        for (uint32_t pixel : bitmap.Image().Pixels) out += std::to_string(pixel) + ",";
+    static std::string DescribeBitmap(const HBitmap& bitmap) {
+        std::string out = std::to_string(bitmap.Width()) + "x" + std::to_string(bitmap.Height()) + ":";
+        for (uint32_t pixel : bitmap.Pixels()) out += std::to_string(pixel) + ",";
         return out;
     }
     std::vector<std::string> DescribePanel() {

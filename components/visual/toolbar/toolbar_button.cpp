@@ -10,7 +10,7 @@ PENDREL_IMPLEMENT_CLASS(TCustomToolbarButton97)
 void TCustomToolbarButton97::DeclareProperties(TClassBuilder<TCustomToolbarButton97>&) {}
 
 TCustomToolbarButton97::TCustomToolbarButton97(TComponent* owner)
-    : TControl(owner), glyph_(std::make_unique<TBitmap>()), glyphMask_(std::make_unique<TBitmap>()),
+    : TControl(owner), glyph_(std::make_unique<HBitmap>()), glyphMask_(std::make_unique<HBitmap>()),
       constraints_(std::make_unique<TSizeConstraints>()) {
     SetBounds(0, 0, 23, 22);
     SetColor(clBtnFace);

@@ -8,11 +8,11 @@
 #pragma once
 #include <memory>
 
-#include "bitmap.h"
 #include "button_layout.h"
 #include "control_sizing.h"
 #include "repeat_timer.h"
 #include "support/framework/control.h"
+#include "support/gdi/bitmap.h"
 
 enum TButtonDisplayMode { dmBoth, dmGlyphOnly, dmTextOnly };
 PENDREL_ENUM_TYPEINFO(TButtonDisplayMode, "dmBoth", "dmGlyphOnly", "dmTextOnly");
@@ -49,12 +49,12 @@ public:
     TColor GetCoverColor() const { return coverColor_; }
     void SetCoverColor(TColor value) { Change(coverColor_, value); }
 
-    TBitmap* GetGlyph() const { return glyph_.get(); }
-    void SetGlyph(TBitmap* value) { glyph_->Assign(value); }
+    HBitmap* GetGlyph() const { return glyph_.get(); }
+    void SetGlyph(HBitmap* value) { glyph_->Assign(value); }
     // White pixels of the mask leave the glyph's pixels out; without a mask the glyph's
     // bottom-left pixel gives the colour that is left out.
-    TBitmap* GetGlyphMask() const { return glyphMask_.get(); }
-    void SetGlyphMask(TBitmap* value) { glyphMask_->Assign(value); }
+    HBitmap* GetGlyphMask() const { return glyphMask_.get(); }
+    void SetGlyphMask(HBitmap* value) { glyphMask_->Assign(value); }
     // 1 to 4 images side by side in the glyph (see TGlyphState); other values are brought into range.
     int8_t GetNumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int8_t value);
@@ -125,8 +125,8 @@ private:
     bool showBorderWhenInactive_ = false;
     bool opaque_ = true;
     TColor coverColor_ = clNone;
-    std::unique_ptr<TBitmap> glyph_;
-    std::unique_ptr<TBitmap> glyphMask_;
+    std::unique_ptr<HBitmap> glyph_;
+    std::unique_ptr<HBitmap> glyphMask_;
     int8_t numGlyphs_ = 1;
     TButtonLayout layout_ = blGlyphLeft;
     int margin_ = -1;

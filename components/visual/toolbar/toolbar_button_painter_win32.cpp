@@ -29,27 +29,25 @@ TPartSize MeasureText(const TCustomToolbarButton97& button, HDC dc, const std::w
 
 TPartSize GlyphSize(const TCustomToolbarButton97& button) {
     if (!button.ShowsGlyph()) return {};
-    return {button.GetGlyph()->GetWidth() / button.GetNumGlyphs(), button.GetGlyph()->GetHeight()};
+    return {button.GetGlyph()->Width() / button.GetNumGlyphs(), button.GetGlyph()->Height()};
 }
 
 // Pixels the mask marks white, or without a mask those of the bottom-left pixel's colour, are left out.
 bool IsLeftOut(const TCustomToolbarButton97& button, int x, int y) {
-    const TBitmap& mask = *button.GetGlyphMask();
-    if (!mask.Empty()) return x < mask.GetWidth() && y < mask.GetHeight() && mask.Pixel(x, y) == 0xFFFFFF;
-    const TBitmap& glyph = *button.GetGlyph();
-    return glyph.Pixel(x, y) == glyph.Pixel(0, glyph.GetHeight() - 1);
+    const HBitmap& mask = *button.GetGlyphMask();
+    if (!mask.Empty()) return x < mask.Width() && y < mask.Height() && mask.Pixel(x, y) == 0xFFFFFF;
+    const HBitmap& glyph = *button.GetGlyph();
+    return glyph.Pixel(x, y) == glyph.Pixel(0, glyph.Height() - 1);
 }
 
-COLORREF ColorRefOfPixel(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
 void DrawGlyph(const TCustomToolbarButton97& button, HDC dc, const TRect& place) {
-    const TBitmap& glyph = *button.GetGlyph();
+    const HBitmap& glyph = *button.GetGlyph();
     const int width = place.Right - place.Left;
     const int sourceLeft = static_cast<int>(button.GlyphState()) * width;
     for (int y = 0; y < place.Bottom - place.Top; ++y)
         for (int x = 0; x < width; ++x)
             if (!IsLeftOut(button, sourceLeft + x, y))
-                SetPixelV(dc, place.Left + x, place.Top + y, ColorRefOfPixel(glyph.Pixel(sourceLeft + x, y)));
+                SetPixelV(dc, place.Left + x, place.Top + y, static_cast<COLORREF>(glyph.Pixel(sourceLeft + x, y)));
 }
 
 void DrawCaption(const TCustomToolbarButton97& button, HDC dc, const std::wstring& text, const TRect& place) {
