@@ -39,6 +39,8 @@ OSKCustomKey::OSKCustomKey(TComponent* owner, uint8_t keyKind) : TCustomToolbarB
 }
 
 void OSKCustomKey::SetKeyLabel(const std::string& text) {
+    const std::string before = keyLabel_;
+    const int32_t codeBefore = keyCode_;
     keyLabel_ = text;
     if (keyKind_ == kCharacterKey) {
         keyLabel_ = FirstCharacter(text);
@@ -49,6 +51,8 @@ void OSKCustomKey::SetKeyLabel(const std::string& text) {
         }
     }
     ShowKeyLabel();
+    if (keyLabel_ != before) PropertyChanged("KeyLabel");
+    if (keyCode_ != codeBefore) PropertyChanged("KeyCode");
 }
 
 void OSKCustomKey::ShowKeyLabel() {
@@ -65,6 +69,7 @@ void OSKCustomKey::SetBufferEdit(TEdit* value) {
     if (bufferEdit_) bufferEdit_->RemoveFreeNotification(this);
     bufferEdit_ = value;
     if (bufferEdit_) bufferEdit_->FreeNotification(this);
+    PropertyChanged("BufferEdit");
 }
 
 void OSKCustomKey::Notification(TComponent* component, TOperation operation) {

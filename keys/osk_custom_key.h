@@ -46,16 +46,16 @@ public:
     // The caption from the label: a character key shows its character in upper case.
     void ShowKeyLabel();
     int32_t GetKeyCode() const { return keyCode_; }
-    void SetKeyCode(int32_t value) { keyCode_ = value; }
+    void SetKeyCode(int32_t value) { ChangeAndReport(keyCode_, value, "KeyCode"); }
     OSKCmd_t GetCommand() const { return command_; }
-    void SetCommand(OSKCmd_t value) { command_ = value; }
+    void SetCommand(OSKCmd_t value) { ChangeAndReport(command_, value, "Command"); }
     const std::string& GetFileOrCommand() const { return fileOrCommand_; }
-    void SetFileOrCommand(const std::string& value) { fileOrCommand_ = value; }
+    void SetFileOrCommand(const std::string& value) { ChangeAndReport(fileOrCommand_, value, "FileOrCommand"); }
     // Another control of the layout; cleared when that control goes away.
     TEdit* GetBufferEdit() const { return bufferEdit_; }
     void SetBufferEdit(TEdit* value);
     TShortCut GetShortCut() const { return shortCut_; }
-    void SetShortCut(TShortCut value) { shortCut_ = value; }
+    void SetShortCut(TShortCut value) { ChangeAndReport(shortCut_, value, "ShortCut"); }
 
     // Shows what the key would type, or its down state, for a 256-byte keyboard state and a
     // keyboard layout (null: none). A character key changes the state while it translates

@@ -115,13 +115,14 @@ void HDesignPanel::DeclareProperties(TClassBuilder<HDesignPanel>& c) {
     c.Property("TabOrder", &HDesignPanel::GetTabOrder, &HDesignPanel::SetTabOrder).Default(-1);
     c.Property("TabStop", &HDesignPanel::GetTabStop, &HDesignPanel::SetTabStop).Default(false);
     c.Property("Visible", &HDesignPanel::GetVisible, &HDesignPanel::SetVisible).Default(true);
-    c.Property("Grid", &HDesignPanel::GetGrid, &HDesignPanel::SetGrid);
+    // The grid and the background are the panel's own: published read-only, filled in place.
+    c.Property("Grid", &HDesignPanel::GetGrid);
     c.Property("BorderStyle", &HDesignPanel::GetBorderStyle, &HDesignPanel::SetBorderStyle).Default(HBOX_Lower);
     c.Property("BorderColor", &HDesignPanel::GetBorderColor, &HDesignPanel::SetBorderColor).Type(ColorTypeInfo());
     c.Property("AllowFrameResize", &HDesignPanel::GetAllowFrameResize, &HDesignPanel::SetAllowFrameResize)
         .Default(TAnchors{});
     c.Property("ForceGrid", &HDesignPanel::GetForceGrid, &HDesignPanel::SetForceGrid).Default(false);
     c.Property("Color", &HDesignPanel::GetColor, &HDesignPanel::SetColor).Type(ColorTypeInfo()).Default(clBtnFace);
-    c.Property("Background", &HDesignPanel::GetBackground, &HDesignPanel::SetBackground);
+    c.Property("Background", &HDesignPanel::GetBackground);
     c.Property("BkMode", &HDesignPanel::GetBkMode, &HDesignPanel::SetBkMode).Default(HBT_Tile);
 }

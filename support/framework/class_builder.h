@@ -22,12 +22,18 @@ public:
     template <class V>
     TPropBuilder& Default(V value) {
         info_.HasDefault = true;
-        if constexpr (std::is_enum_v<V>)
-            info_.Default = static_cast<int64_t>(value);
-        else if constexpr (requires { value.Bits(); })
+        if constexpr (std::is_convertible_v<V, std::string>) {
+            info_.DefaultString = value;
+        } else if constexpr (requires { value.Bits(); }) {
             info_.Default = value.Bits();
-        else
+        } else if constexpr (std::is_arithmetic_v<V>) {
+            if (info_.Kind() == TTypeKind::tkFloat)
+                info_.DefaultFloat = static_cast<long double>(value);
+            else
+                info_.Default = static_cast<int64_t>(value);
+        } else {
             info_.Default = static_cast<int64_t>(value);
+        }
         return *this;
     }
     TPropBuilder& Stored(bool (T::*isStored)() const) {
@@ -102,6 +108,10 @@ public:
         TPropInfo info{name, &type};
         info.GetMethodName = [field](const TObject& o) { return (static_cast<const T&>(o).*field).MethodName(); };
         info.SetMethod = [field](TObject& o, const std::string& method, TObject* root) {
+            if (method.empty()) {
+                (static_cast<T&>(o).*field).Clear();
+                return true;
+            }
             const TPublishedMethod* m = root ? root->ClassType()->FindMethod(method) : nullptr;
             using Handler = typename TEvent<Args...>::Handler;
             if (!m || m->Signature != std::type_index(typeid(Handler))) return false;

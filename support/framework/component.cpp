@@ -59,11 +59,13 @@ void TComponent::InsertComponent(TComponent* component) {
     if (component->owner_) component->owner_->RemoveComponent(component);
     Insert(component);
     NotifyOwned(component, TOperation::opInsert);
+    if (IDesignerHook* hook = DesignerHook()) hook->ComponentInserted(*component);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
     NotifyOwned(component, TOperation::opRemove);
     Remove(component);
+    if (IDesignerHook* hook = DesignerHook()) hook->ComponentRemoved(*component);
 }
 
 void TComponent::DestroyComponents() {
@@ -95,8 +97,41 @@ void TComponent::NotifyOwned(TComponent* component, TOperation operation) {
 void TComponent::SetName(const std::string& name) {
     if (name == name_) return;
     ValidateRename(name_, name);
+    const std::string oldName = std::move(name_);
     name_ = name;
+    if (IDesignerHook* hook = DesignerHook()) hook->ComponentRenamed(*this, oldName);
 }
+
+void TComponent::SetTag(int tag) {
+    if (tag == tag_) return;
+    tag_ = tag;
+    PropertyChanged("Tag");
+}
+
+IDesignerHook* TComponent::DesignerHook() const {
+    if (state_ & (csReading | csWriting | csDestroying)) return nullptr;
+    for (const TComponent* c = this; c; c = c->owner_) {
+        if (c->state_ & csDestroying) return nullptr;
+        if (c->designerHook_) return c->designerHook_;
+    }
+    return nullptr;
+}
+
+void TComponent::PropertyChanged(const std::string& path) {
+    if (TPropertyReportsMuted::Active()) return;
+    if (IDesignerHook* hook = DesignerHook()) hook->PropertyChanged(*this, path);
+}
+
+namespace {
+int& MutedReports() {
+    static int muted = 0;
+    return muted;
+}
+}  // namespace
+
+TPropertyReportsMuted::TPropertyReportsMuted() { ++MutedReports(); }
+TPropertyReportsMuted::~TPropertyReportsMuted() { --MutedReports(); }
+bool TPropertyReportsMuted::Active() { return MutedReports() > 0; }
 
 void TComponent::ValidateRename(const std::string& oldName, const std::string& newName) const {
     if (!newName.empty() && !IsValidIdent(newName))

@@ -22,6 +22,21 @@ using TComponentState = unsigned;
 
 enum class TOperation { opInsert, opRemove };
 
+class TComponent;
+
+// Hears the design changes of the components under a root (a form, a design panel), so that
+// a designer keeps its selection, inspector and undo in step. An inserted component may
+// still be under construction, a removed one half destroyed: only its identity counts then.
+class IDesignerHook {
+public:
+    virtual ~IDesignerHook() = default;
+    virtual void ComponentInserted(TComponent& component) = 0;
+    virtual void ComponentRemoved(TComponent& component) = 0;
+    virtual void ComponentRenamed(TComponent& component, const std::string& oldName) = 0;
+    // A published property changed, by name or by its path from the component ("Font.Color").
+    virtual void PropertyChanged(TComponent& component, const std::string& path) = 0;
+};
+
 class TComponent : public TPersistent {
     PENDREL_CLASS(TComponent, TPersistent)
 public:
@@ -34,7 +49,7 @@ public:
     // Raises EComponentError for an invalid identifier or a name the owner already has.
     virtual void SetName(const std::string& name);
     int GetTag() const { return tag_; }
-    void SetTag(int tag) { tag_ = tag; }
+    void SetTag(int tag);
 
     TComponent* Owner() const { return owner_; }
     int ComponentCount() const { return static_cast<int>(components_.size()); }
@@ -53,6 +68,26 @@ public:
     void SetDesigning(bool designing, bool setChildren = true);
     void SetLoading(bool loading) { SetState(csLoading, loading); }
     void SetReading(bool reading) { SetState(csReading, reading); }
+
+    // The designer hook of a root component; the components under it report to it.
+    void SetDesignerHook(IDesignerHook* hook) { designerHook_ = hook; }
+    // The hook of this component or of its nearest owner that has one; null when none has,
+    // and while this component is being read, written or destroyed.
+    IDesignerHook* DesignerHook() const;
+    // Reports a property change to the designer hook; setters whose follow-up action is the
+    // report call it, the generic setters (SetPropText) call it once for their whole change.
+    void PropertyChanged(const std::string& path);
+
+protected:
+    // The setter of a value without a follow-up action of its own: store and report.
+    template <class V>
+    void ChangeAndReport(V& field, const V& value, const char* name) {
+        if (field == value) return;
+        field = value;
+        PropertyChanged(name);
+    }
+
+public:
 
     // Asks component to tell this one when it goes away.
     void FreeNotification(TComponent* component);
@@ -88,6 +123,18 @@ private:
     std::string name_;
     int tag_ = 0;
     TComponentState state_ = 0;
+    IDesignerHook* designerHook_ = nullptr;
+};
+
+// While it lives, setters report no property changes: a generic setter reports its change
+// itself, once.
+class TPropertyReportsMuted {
+public:
+    TPropertyReportsMuted();
+    ~TPropertyReportsMuted();
+    TPropertyReportsMuted(const TPropertyReportsMuted&) = delete;
+    TPropertyReportsMuted& operator=(const TPropertyReportsMuted&) = delete;
+    static bool Active();
 };
 
 bool IsValidIdent(const std::string& ident);

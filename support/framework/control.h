@@ -59,12 +59,13 @@ public:
     void SetCaption(const std::string& value);
     const std::string& GetText() const { return caption_; }
     void SetText(const std::string& value) { SetCaption(value); }
+    // Hint, ShowHint and Cursor show only when the mouse comes: their follow-up is the report.
     const std::string& GetHint() const { return hint_; }
-    void SetHint(const std::string& value) { hint_ = value; }
+    void SetHint(const std::string& value) { ChangeAndReport(hint_, value, "Hint"); }
     bool GetShowHint() const { return showHint_; }
-    void SetShowHint(bool value) { showHint_ = value; }
+    void SetShowHint(bool value) { ChangeAndReport(showHint_, value, "ShowHint"); }
     TCursor GetCursor() const { return cursor_; }
-    void SetCursor(TCursor value) { cursor_ = value; }
+    void SetCursor(TCursor value) { ChangeAndReport(cursor_, value, "Cursor"); }
 
     TColor GetColor() const { return color_; }
     void SetColor(TColor value);

@@ -31,6 +31,9 @@ public:
     int Line = 0;  // 0: not known
 };
 class EConvertError : public Exception { using Exception::Exception; };
+// A text that is no valid value of a property, or a property that cannot be set; its
+// message names the property and the text.
+class EPropertyError : public EConvertError { using EConvertError::EConvertError; };
 class EComponentError : public Exception { using Exception::Exception; };
 class EInvalidOperation : public Exception { using Exception::Exception; };
 class EListError : public Exception { using Exception::Exception; };

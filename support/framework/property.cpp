@@ -19,8 +19,8 @@ bool IsDefaultPropValue(const TObject& object, const TPropInfo& prop) {
         case TTypeKind::tkSet:
         case TTypeKind::tkInt64:
             return prop.HasDefault && prop.GetOrd(object) == prop.Default;
-        case TTypeKind::tkFloat: return prop.GetFloat(object) == 0;
-        case TTypeKind::tkString: return prop.GetStr(object).empty();
+        case TTypeKind::tkFloat: return prop.GetFloat(object) == prop.DefaultFloat;
+        case TTypeKind::tkString: return prop.GetStr(object) == prop.DefaultString;
         case TTypeKind::tkClass: return prop.GetObject(object) == nullptr;
         case TTypeKind::tkMethod: return prop.GetMethodName(object).empty();
     }

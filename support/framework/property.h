@@ -14,9 +14,12 @@ class TMetaClass;
 struct TPropInfo {
     std::string Name;
     const TTypeInfo* PropType = nullptr;
-    // Ordinal defaults: a value equal to Default is not stored. Without one the value always is.
+    // The stream default: a value equal to it is not stored. Ordinals without one are always
+    // stored; floats, strings, references and events default to 0, "", none and none.
     bool HasDefault = false;
     int64_t Default = 0;
+    long double DefaultFloat = 0;
+    std::string DefaultString;
     std::function<bool(const TObject&)> IsStored;  // empty: stored
     // Set: whether the value is the one a read without it gives, in place of the comparison
     // with Default, for defaults that depend on the object.
@@ -33,11 +36,14 @@ struct TPropInfo {
     std::function<void(TObject&, TObject*)> SetObject;
     const TMetaClass& (*ObjectClass)() = nullptr;  // class kind: the declared class
     std::function<std::string(const TObject&)> GetMethodName;
-    // Binds the event to the published method of that name of root; false when it has none of that signature.
+    // Binds the event to the published method of that name of root (an empty name unbinds it);
+    // false when root has none of that signature.
     std::function<bool(TObject&, const std::string&, TObject* root)> SetMethod;
 
     TTypeKind Kind() const { return PropType->Kind; }
     bool Writable() const { return SetOrd || SetFloat || SetStr || SetObject || SetMethod; }
+    // Without a setter: shown, never set (a sub-object such as a font still has writable properties).
+    bool ReadOnly() const { return !Writable(); }
 };
 
 // A method of a class that events can be bound to by name.

@@ -85,3 +85,4 @@ PENDREL_TYPEINFO(int64_t, (TTypeInfo{TTypeKind::tkInt64, "Int64", TOrdType::otSL
 PENDREL_TYPEINFO(std::string, (TTypeInfo{TTypeKind::tkString, "AnsiString"}));
 PENDREL_TYPEINFO(double, (TTypeInfo{TTypeKind::tkFloat, "Double", TOrdType::otSLong, 0, 0, {}, nullptr, TFloatType::ftDouble}));
 PENDREL_TYPEINFO(float, (TTypeInfo{TTypeKind::tkFloat, "Single", TOrdType::otSLong, 0, 0, {}, nullptr, TFloatType::ftSingle}));
+PENDREL_TYPEINFO(long double, (TTypeInfo{TTypeKind::tkFloat, "Extended", TOrdType::otSLong, 0, 0, {}, nullptr, TFloatType::ftExtended}));

@@ -34,7 +34,7 @@ public:
     int GetGroupIndex() const { return groupIndex_; }
     void SetGroupIndex(int value);
     bool GetAllowAllUp() const { return allowAllUp_; }
-    void SetAllowAllUp(bool value) { allowAllUp_ = value; }
+    void SetAllowAllUp(bool value) { ChangeAndReport(allowAllUp_, value, "AllowAllUp"); }
 
     // The flat look: a border only while the mouse is over the button or it is shown down,
     // always with ShowBorderWhenInactive, never with NoBorder; not Flat: always a border.
@@ -74,13 +74,13 @@ public:
     bool GetRepeating() const { return repeating_; }
     void SetRepeating(bool value);
     int GetRepeatDelay() const { return repeatDelay_; }
-    void SetRepeatDelay(int value) { repeatDelay_ = value; }
+    void SetRepeatDelay(int value) { ChangeAndReport(repeatDelay_, value, "RepeatDelay"); }
     int GetRepeatInterval() const { return repeatInterval_; }
-    void SetRepeatInterval(int value) { repeatInterval_ = value; }
+    void SetRepeatInterval(int value) { ChangeAndReport(repeatInterval_, value, "RepeatInterval"); }
 
     // Kept with the layout; the button's own size limits apply whenever its bounds change.
     TAnchors GetAnchors() const { return anchors_; }
-    void SetAnchors(TAnchors value) { anchors_ = value; }
+    void SetAnchors(TAnchors value) { ChangeAndReport(anchors_, value, "Anchors"); }
     TSizeConstraints* GetConstraints() const { return constraints_.get(); }
     void SetConstraints(TSizeConstraints* value) { constraints_->Assign(value); }
     void SetBounds(int left, int top, int width, int height) override;
