@@ -9,16 +9,6 @@
 #include "support/framework/writer.h"
 #include "support/lib/stream_files.h"
 
-namespace {
-// The control stream buffer and the data buffer are shared by every instance in the process.
-int instanceCount = 0;
-TMemoryStream* controlStreamBuffer = nullptr;
-TMemoryStream* dataBuffer = nullptr;
-}  // namespace
-
-TMemoryStream& ControlStreamBuffer() { return *controlStreamBuffer; }
-TMemoryStream& DataBuffer() { return *dataBuffer; }
-
 PENDREL_IMPLEMENT_CLASS(HCustomControlIO)
 
 void HCustomControlIO::DeclareProperties(TClassBuilder<HCustomControlIO>&) {}
@@ -40,20 +30,9 @@ void HControlIO::DeclareProperties(TClassBuilder<HControlIO>& c) {
     c.Event("OnComponentCreate", &HControlIO::OnComponentCreate);
 }
 
-HCustomControlIO::HCustomControlIO(TComponent* owner) : TComponent(owner) {
-    if (instanceCount++ == 0) {
-        controlStreamBuffer = new TMemoryStream;
-        dataBuffer = new TMemoryStream;
-    }
-}
+HCustomControlIO::HCustomControlIO(TComponent* owner) : TComponent(owner) {}
 
-HCustomControlIO::~HCustomControlIO() {
-    if (--instanceCount == 0) {
-        delete controlStreamBuffer;
-        delete dataBuffer;
-        controlStreamBuffer = dataBuffer = nullptr;
-    }
-}
+HCustomControlIO::~HCustomControlIO() = default;
 
 void HCustomControlIO::Save(const AnsiString& fileName) {
     if (!control_) return;
@@ -66,11 +45,11 @@ void HCustomControlIO::Save(const AnsiString& fileName) {
 void HCustomControlIO::Save(TStream* stream) {
     if (!control_) return;
     DOSave();
-    controlStreamBuffer->SetPosition(0);
+    controlStream_.SetPosition(0);
     if (textOutput_)
-        RenderControlText(*controlStreamBuffer, *stream);
+        RenderControlText(controlStream_, *stream);
     else
-        controlStreamBuffer->SaveToStream(*stream);
+        controlStream_.SaveToStream(*stream);
 }
 
 TStrings* HCustomControlIO::GetControlText() {
@@ -114,8 +93,8 @@ void HCustomControlIO::DOSave() {
         scrolling->DisableAutoRange();
     }
     try {
-        controlStreamBuffer->Clear();
-        TWriter writer(*controlStreamBuffer);
+        controlStream_.Clear();
+        TWriter writer(controlStream_);
         writer.SetWriteChildren(false);
         writer.WriteRootComponent(control_);
         WriteDataBlock(writer, control_);
@@ -146,11 +125,11 @@ void HCustomControlIO::WriteControl(TWriter& writer, TControl* control) {
 }
 
 void HCustomControlIO::WriteDataBlock(TWriter& writer, TComponent* component) {
-    dataBuffer->Clear();
-    if (OnWriteComponentData) OnWriteComponentData(this, dataBuffer, component);
-    const auto size = static_cast<int32_t>(dataBuffer->GetSize());
+    dataBuffer_.Clear();
+    if (OnWriteComponentData) OnWriteComponentData(this, &dataBuffer_, component);
+    const auto size = static_cast<int32_t>(dataBuffer_.GetSize());
     writer.WriteInt32(size);
-    if (size != 0) writer.Write(dataBuffer->Memory(), size);
+    if (size != 0) writer.Write(dataBuffer_.Memory(), size);
 }
 
 AnsiString HCustomControlIO::MakeUniqueName(const AnsiString& base) {

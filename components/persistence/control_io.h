@@ -7,6 +7,7 @@
 #include "link_names_list.h"
 #include "support/framework/component.h"
 #include "support/framework/event.h"
+#include "support/framework/stream.h"
 #include "support/framework/strings.h"
 #include "support/framework/win_control.h"
 
@@ -32,6 +33,15 @@ public:
 
     // The layout in text form, one line per item; the list stays this component's own.
     TStrings* GetControlText();
+
+    // A selection of the container's controls (its children, in the order given) as entries of
+    // the text form, each with its own data and children: what copying and undo keep.
+    AnsiString SaveControlsText(const std::vector<TControl*>& controls);
+    // Reads entries of the text form into the container without clearing it, and returns the
+    // controls made at its top level, in order. Names that clash get new unique ones, and
+    // references among the read controls follow them. A whole layout (the container's own
+    // class, with children) gives its children. Bad text raises its error and adds nothing.
+    std::vector<TControl*> InsertControlsText(const AnsiString& text);
     AnsiString MakeUniqueName(const AnsiString& base);
     bool IsUniqueName(const AnsiString& name);
     int OperationalCount(TWinControl* control);
@@ -71,7 +81,14 @@ protected:
 private:
     bool InChildsList(TControl* control) const;
     void ParseTextInto(TStream* text, TStream& binary);
+    // The reader's hooks: names, references, errors and classes go through this component.
+    void PrepareReader(TReader& reader);
+    std::vector<TControl*> ReadInsertedControls(TReader& reader);
 
+    // The control stream and the data block being built or read, the instance's own, so that
+    // several instances (a document, the clipboard, undo) can stream at once.
+    TMemoryStream controlStream_;
+    TMemoryStream dataBuffer_;
     TStrings controlText_;
     TWinControl* control_ = nullptr;
     bool textOutput_ = false;

@@ -10,9 +10,6 @@
 #include "support/framework/stream.h"
 #include "support/lib/stream_files.h"
 
-TMemoryStream& ControlStreamBuffer();
-TMemoryStream& DataBuffer();
-
 void HCustomControlIO::Load(const AnsiString& fileName) {
     if (!control_) return;
     TMemoryStream content;
@@ -22,9 +19,11 @@ void HCustomControlIO::Load(const AnsiString& fileName) {
 
 void HCustomControlIO::Load(TStream* stream) {
     if (!IsTextControlStream(stream)) return DOLoad(stream);
-    ParseTextInto(stream, ControlStreamBuffer());
-    ControlStreamBuffer().SetPosition(0);
-    DOLoad(&ControlStreamBuffer());
+    // Parsed into a stream of its own: a failed parse leaves the layout as it was.
+    TMemoryStream binary;
+    ParseTextInto(stream, binary);
+    binary.SetPosition(0);
+    DOLoad(&binary);
 }
 
 void HCustomControlIO::ParseTextInto(TStream* text, TStream& binary) {
@@ -79,26 +78,18 @@ void HCustomControlIO::DOLoad(TStream* stream) {
         if (hadWindow) control_->ShowWindowCommand(true);
     };
     try {
-        reader.OnSetName = [this](TReader& r, TComponent* c, std::string& name) { idReaderSetName(r, c, name); };
-        reader.OnReferenceName = [this](TReader& r, std::string& name) { idReaderReferenceName(r, name); };
-        reader.OnError = [this](TReader& r, const std::string& message, bool& handled) { OnReadError(&r, message, handled); };
-        reader.OnFindComponentClass = [this](TReader& r, const std::string& name, TClass& cls) { OnFindComponentClass(&r, name, cls); };
-        reader.SetOwner(control_);
-        reader.SetReadChildren(false);
+        PrepareReader(reader);
+        // The container keeps its own name whatever name the layout stores for it.
+        reader.SetKeepRootName(true);
 
         if (hadWindow)
             control_->ShowWindowCommand(false);
         else
             control_->SetVisible(false);
         HClearControl(control_);
-        // In designing state the reader leaves the container's own name alone.
-        control_->SetDesigning(true, false);
         reader.ReadRootComponent(control_);
         ReadDataBlock(reader, control_);
-        if (!hadWindow) {
-            control_->SetDesigning(false, false);
-            control_->SetVisible(false);
-        }
+        if (!hadWindow) control_->SetVisible(false);
         reader.BeginReferences();
         readingChildren = true;
         ReadControl(reader, control_, 0);
@@ -108,6 +99,15 @@ void HCustomControlIO::DOLoad(TStream* stream) {
         throw;
     }
     restore();
+}
+
+void HCustomControlIO::PrepareReader(TReader& reader) {
+    reader.OnSetName = [this](TReader& r, TComponent* c, std::string& name) { idReaderSetName(r, c, name); };
+    reader.OnReferenceName = [this](TReader& r, std::string& name) { idReaderReferenceName(r, name); };
+    reader.OnError = [this](TReader& r, const std::string& message, bool& handled) { OnReadError(&r, message, handled); };
+    reader.OnFindComponentClass = [this](TReader& r, const std::string& name, TClass& cls) { OnFindComponentClass(&r, name, cls); };
+    reader.SetOwner(control_);
+    reader.SetReadChildren(false);
 }
 
 void HCustomControlIO::ReadControl(TReader& reader, TComponent* component, int depth) {
@@ -143,7 +143,7 @@ void HCustomControlIO::SkipControlEntry(TReader& reader, int depth) {
 }
 
 void HCustomControlIO::ReadDataBlock(TReader& reader, TComponent* component) {
-    TMemoryStream& data = DataBuffer();
+    TMemoryStream& data = dataBuffer_;
     const int32_t length = reader.ReadInt32();
     if (length < 0 || length > reader.Stream().Remaining()) throw EReadError("Invalid data length in control stream");
     if (length != 0) {

@@ -124,13 +124,13 @@ void ParseOneControl(TParser& parser, TStream& binary) {
     ParseDataBlock(parser, binary);
     ParseChildren(parser, binary, 0);
 }
-}  // namespace
 
-void ParseControlText(TStream& text, TStream& binary, bool wholeText) {
+// Runs parse on a parser over text; every fault becomes the library's parse error with its line.
+template <class Parse>
+void ParseReporting(TStream& text, Parse parse) {
     TParser parser(text);
     try {
-        ParseOneControl(parser, binary);
-        if (wholeText && parser.Token() != toEOF) throw EParserError("Unexpected text after the layout");
+        parse(parser);
     } catch (const EParserError& e) {
         const int line = e.Line != 0 ? e.Line : parser.SourceLine();
         throw EParserError(Message(persistence_texts::ErrorParsingInput.Get(), line, e.CauseText().c_str()),
@@ -139,4 +139,22 @@ void ParseControlText(TStream& text, TStream& binary, bool wholeText) {
         throw EParserError(Message(persistence_texts::ErrorParsingInput.Get(), parser.SourceLine(), e.Message.c_str()),
                            e.Message, parser.SourceLine());
     }
+}
+}  // namespace
+
+void ParseControlText(TStream& text, TStream& binary, bool wholeText) {
+    ParseReporting(text, [&](TParser& parser) {
+        ParseOneControl(parser, binary);
+        if (wholeText && parser.Token() != toEOF) throw EParserError("Unexpected text after the layout");
+    });
+}
+
+void ParseControlEntries(TStream& text, TStream& binary) {
+    ParseReporting(text, [&](TParser& parser) {
+        TMemoryStream entries;
+        int32_t count = 0;
+        for (; parser.Token() != toEOF; ++count) ParseOneControl(parser, entries);
+        binary.WriteInt32(count);
+        binary.CopyFrom(entries, 0);
+    });
 }

@@ -18,3 +18,6 @@ void RenderControlText(TStream& binary, TStream& text, int level = 0);
 // to binary; with wholeText, nothing but blanks may follow it. Every fault raises EParserError
 // "Error parsing input file at <line> string: <cause>".
 void ParseControlText(TStream& text, TStream& binary, bool wholeText = false);
+// Parses every control entry of the text, up to its end, into a child count and the entries,
+// as they follow a record in the binary form; errors as ParseControlText.
+void ParseControlEntries(TStream& text, TStream& binary);

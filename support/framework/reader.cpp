@@ -20,7 +20,7 @@ void TReader::ReadRootComponent(TComponent* root) {
     ReadPrefix();
     ReadStr();  // the class name: the root exists already
     std::string name = ReadStr();
-    if (!root->Designing()) {
+    if (!keepRootName_) {
         if (OnSetName) OnSetName(*this, root, name);
         root->SetName(name);
     }

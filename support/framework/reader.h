@@ -35,6 +35,8 @@ public:
     void SetParent(TComponent* parent) { parent_ = parent; }
     // Off: the child list of each record is passed over.
     void SetReadChildren(bool on) { readChildren_ = on; }
+    // On: the root keeps its name; the name the root record stores is passed over.
+    void SetKeepRootName(bool on) { keepRootName_ = on; }
 
     // Raw bytes, for framing that surrounds records.
     void Read(void* buffer, int32_t count) { stream_.ReadBuffer(buffer, count); }
@@ -42,7 +44,7 @@ public:
     TStream& Stream() { return stream_; }
 
     void ReadSignature();
-    // Reads the root record into root; its stored name is applied only outside designing state.
+    // Reads the root record into root, which takes its stored name unless told to keep its own.
     void ReadRootComponent(TComponent* root);
     // Reads one record and creates its component (owned by Owner, child of Parent);
     // null when the error hook chose to pass over it.
@@ -51,6 +53,8 @@ public:
     void ReadComponentInto(TComponent* component);
     // Passes over one record (after its signature) without creating anything.
     void SkipComponentRecord();
+    // The class name of the record at the position (after its signature), which stays.
+    std::string PeekClassName();
 
     void BeginReferences();
     void FixupReferences();
@@ -107,6 +111,7 @@ private:
     TComponent* owner_ = nullptr;
     TComponent* parent_ = nullptr;
     bool readChildren_ = true;
+    bool keepRootName_ = false;
     int depth_ = 0;
     std::string pendingProperty_;  // name a DefineProperties handler may claim while reading
     bool propertyClaimed_ = false;

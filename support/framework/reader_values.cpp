@@ -156,6 +156,14 @@ void TReader::SkipComponent() {
     ReadListEnd();
 }
 
+std::string TReader::PeekClassName() {
+    const int64_t start = stream_.GetPosition();
+    ReadPrefix();
+    std::string className = ReadStr();
+    stream_.SetPosition(start);
+    return className;
+}
+
 void TReader::SkipComponentRecord() {
     ReadPrefix();
     ReadStr();
