@@ -4,9 +4,8 @@
 
 void ArrangeWindowsInTabOrder(TWinControl& control) {
     HWND previous = HWND_TOP;
-    for (int i = 0; i < control.ControlCount(); ++i) {
-        auto* child = dynamic_cast<TWinControl*>(control.Controls(i));
-        if (!child || !child->HandleAllocated()) continue;
+    for (TWinControl* child : control.TabList()) {
+        if (!child->HandleAllocated()) continue;
         const HWND wnd = static_cast<HWND>(child->Handle());
         SetWindowPos(wnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = wnd;

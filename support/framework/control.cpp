@@ -38,6 +38,14 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     if (parent_ && align_ != alNone) parent_->Realign();
 }
 
+void TControl::BringToFront() {
+    if (parent_) parent_->BringToFront(this);
+}
+
+void TControl::SendToBack() {
+    if (parent_) parent_->SendToBack(this);
+}
+
 TPoint TControl::ClientOrigin() const {
     if (!parent_) return {left_, top_};
     const TPoint origin = parent_->ClientOrigin();

@@ -79,6 +79,10 @@ public:
     bool IsColorStored() const { return !parentColor_; }
     bool IsFontStored() const { return !parentFont_; }
 
+    // Moves the control to the top or the bottom of its parent's children.
+    void BringToFront();
+    void SendToBack();
+
     // Redraws the control's area of its parent window.
     virtual void Invalidate();
     // The parent's font or colour changed.

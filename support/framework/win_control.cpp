@@ -37,9 +37,19 @@ TControl* TWinControl::Controls(int index) const {
 }
 
 TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled) const {
+    return ControlAtPos(pos, TControlAtPosOptions{allowDisabled});
+}
+
+TControl* TWinControl::ControlAtPos(TPoint pos, const TControlAtPosOptions& options) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
-        if (c->GetVisible() && (allowDisabled || c->GetEnabled()) && c->BoundsRect().Contains(pos)) return c;
+        if (!(options.AllowInvisible || c->GetVisible()) || !(options.AllowDisabled || c->GetEnabled()) ||
+            !c->BoundsRect().Contains(pos))
+            continue;
+        auto* windowed = dynamic_cast<TWinControl*>(c);
+        if (!options.AllLevels || !windowed) return c;
+        TControl* inner = windowed->ControlAtPos(windowed->ScreenToClient(ClientToScreen(pos)), options);
+        return inner ? inner : c;
     }
     return nullptr;
 }
@@ -48,6 +58,7 @@ void TWinControl::InsertControl(TControl* control) {
     if (control->Parent() == this) return;
     if (control->Parent()) control->Parent()->RemoveControl(control);
     controls_.push_back(control);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) tabList_.push_back(windowed);
     control->parent_ = this;
     control->ParentFontChanged();
     control->ParentColorChanged();
@@ -62,46 +73,41 @@ void TWinControl::RemoveControl(TControl* control) {
     control->Invalidate();
     if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->DestroyHandle();
     controls_.erase(it);
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
     control->parent_ = nullptr;
     if (control->GetAlign() != alNone) Realign();
 }
 
-void TWinControl::BringToFront(TControl* control) {
-    auto it = std::find(controls_.begin(), controls_.end(), control);
-    if (it == controls_.end()) return;
-    std::rotate(it, it + 1, controls_.end());
-    control->Invalidate();
-}
+void TWinControl::BringToFront(TControl* control) { MoveInChildOrder(control, true); }
 
-void TWinControl::SendToBack(TControl* control) {
+void TWinControl::SendToBack(TControl* control) { MoveInChildOrder(control, false); }
+
+void TWinControl::MoveInChildOrder(TControl* control, bool toTop) {
     auto it = std::find(controls_.begin(), controls_.end(), control);
     if (it == controls_.end()) return;
-    std::rotate(controls_.begin(), it, it + 1);
+    if (toTop)
+        std::rotate(it, it + 1, controls_.end());
+    else
+        std::rotate(controls_.begin(), it, it + 1);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->peer_)
+        windowed->peer_->StackingChanged();
     control->Invalidate();
 }
 
 int TWinControl::GetTabOrder() const {
     if (!Parent()) return -1;
-    int order = 0;
-    for (int i = 0; i < Parent()->ControlCount(); ++i) {
-        TControl* c = Parent()->Controls(i);
-        if (c == this) return order;
-        if (dynamic_cast<TWinControl*>(c)) ++order;
-    }
-    return -1;
+    const auto& list = Parent()->tabList_;
+    const auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 void TWinControl::SetTabOrder(int order) {
     TWinControl* parent = Parent();
     if (!parent || order < 0 || order == GetTabOrder()) return;
-    // Tab order follows the child order of windowed siblings.
-    auto& siblings = parent->controls_;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), this));
-    int seen = 0;
-    auto it = siblings.begin();
-    for (; it != siblings.end(); ++it)
-        if (dynamic_cast<TWinControl*>(*it) && seen++ == order) break;
-    siblings.insert(it, this);
+    auto& list = parent->tabList_;
+    list.erase(std::find(list.begin(), list.end(), this));
+    list.insert(list.begin() + std::min<size_t>(static_cast<size_t>(order), list.size()), this);
+    PropertyChanged("TabOrder");
 }
 
 void TWinControl::EnableAlign() {

@@ -22,11 +22,22 @@ public:
     // Shows or hides the window without changing the control's Visible.
     virtual void ShowWindow(bool show) = 0;
     virtual void ChildAdded(TControl& child) = 0;
+    // The control moved in its parent's child order: the window takes its place among the
+    // windows of its siblings.
+    virtual void StackingChanged() = 0;
     virtual TPoint ClientOrigin() const = 0;
 };
 using TWindowPeerFactory = std::function<std::unique_ptr<TWindowPeer>(TWinControl&)>;
 void SetWindowPeerFactory(TWindowPeerFactory factory);
 bool HasWindowSystem();
+
+// What ControlAtPos looks at besides the visible, enabled children of the container.
+struct TControlAtPosOptions {
+    bool AllowDisabled = false;
+    bool AllowInvisible = false;
+    // Looks into windowed children for the innermost control at the position.
+    bool AllLevels = false;
+};
 
 class TWinControl : public TControl {
     PENDREL_CLASS(TWinControl, TControl)
@@ -34,18 +45,27 @@ public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
+    // The children in child order, which is their stacking order and the order a layout
+    // stores them in: index 0 lies at the bottom, the last one on top.
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int index) const;
-    // The visible child control at a client position, topmost first; null when none.
+    // The child control at a client position, the topmost one; null when none.
     TControl* ControlAtPos(TPoint pos, bool allowDisabled = false) const;
+    TControl* ControlAtPos(TPoint pos, const TControlAtPosOptions& options) const;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
-    // Moves a child to the top (end of the child order) or the bottom.
+    // Moves a child to the top (end of the child order) or the bottom, its window too.
     void BringToFront(TControl* control);
     void SendToBack(TControl* control);
+    using TControl::BringToFront;
+    using TControl::SendToBack;
 
+    // The tab order of windowed children, apart from the child order: where this control
+    // stands in its parent's, and the children's own.
     int GetTabOrder() const;
+    // An order past the last puts the control last; a negative one is passed over.
     void SetTabOrder(int order);
+    const std::vector<TWinControl*>& TabList() const { return tabList_; }
     bool GetTabStop() const { return tabStop_; }
     void SetTabStop(bool value) { tabStop_ = value; }
 
@@ -83,7 +103,10 @@ protected:
     virtual void CreateHandle();
 
 private:
+    void MoveInChildOrder(TControl* control, bool toTop);
+
     std::vector<TControl*> controls_;
+    std::vector<TWinControl*> tabList_;
     std::unique_ptr<TWindowPeer> peer_;
     int alignDisabled_ = 0;
     bool tabStop_ = false;

@@ -104,7 +104,32 @@ void TWin32WindowPeer::ShowWindow(bool show) {
 }
 
 void TWin32WindowPeer::ChildAdded(TControl& child) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(&child)) windowed->HandleNeeded();
+    auto* windowed = dynamic_cast<TWinControl*>(&child);
+    if (!windowed) return;
+    windowed->HandleNeeded();
+    if (auto* peer = dynamic_cast<TWin32WindowPeer*>(windowed->Peer())) peer->StackingChanged();
+}
+
+// Windows stack their first window on top; the child order puts its last control on top. The
+// window goes just below the window of the next windowed sibling in child order.
+void TWin32WindowPeer::StackingChanged() {
+    TWinControl* parent = control_.Parent();
+    if (!wnd_ || !parent) return;
+    HWND above = HWND_TOP;
+    bool passed = false;
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* sibling = parent->Controls(i);
+        if (sibling == &control_) {
+            passed = true;
+            continue;
+        }
+        auto* windowed = passed ? dynamic_cast<TWinControl*>(sibling) : nullptr;
+        if (windowed && windowed->HandleAllocated()) {
+            above = static_cast<HWND>(windowed->Peer()->Handle());
+            break;
+        }
+    }
+    SetWindowPos(wnd_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 TPoint TWin32WindowPeer::ClientOrigin() const {

@@ -40,6 +40,7 @@ public:
     void Invalidate(const TRect* area) override;
     void ShowWindow(bool show) override;
     void ChildAdded(TControl& child) override;
+    void StackingChanged() override;
     TPoint ClientOrigin() const override;
 
     HWND Wnd() const { return wnd_; }

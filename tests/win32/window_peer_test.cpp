@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "form_fixture.h"
 #include "support/win32/win32_error.h"
@@ -222,4 +223,26 @@ TEST_F(WindowDestruction, AWindowTheSystemRefusesRaisesTheSystemsReason) {
     }
 }
 
+}  // namespace
+
+namespace {
+// The windows of a container's children, topmost first.
+std::vector<HWND> StackedWindows(HWND parent) {
+    std::vector<HWND> windows;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) windows.push_back(child);
+    return windows;
+}
+
+TEST_F(WindowHandles, WindowsStackAsTheChildOrderAndFollowItsChanges) {
+    auto* second = new TEdit(&form);
+    second->SetParent(box);
+    auto* third = new TEdit(&form);
+    third->SetParent(box);
+    form.HandleNeeded();
+    EXPECT_EQ(StackedWindows(WndOf(*box)), (std::vector<HWND>{WndOf(*third), WndOf(*second), WndOf(*edit)}));
+    edit->BringToFront();
+    EXPECT_EQ(StackedWindows(WndOf(*box)), (std::vector<HWND>{WndOf(*edit), WndOf(*third), WndOf(*second)}));
+    third->SendToBack();
+    EXPECT_EQ(StackedWindows(WndOf(*box)), (std::vector<HWND>{WndOf(*edit), WndOf(*second), WndOf(*third)}));
+}
 }  // namespace
