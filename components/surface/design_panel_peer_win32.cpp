@@ -130,6 +130,7 @@ void HDesignPanelPeer::PaintFrame(HDC dc) {
 void HDesignPanelPeer::PaintClient(HDC dc, const RECT& area) {
     PaintGrid(dc);
     PaintChildControls(Control(), dc, area);
+    PaintDesignOverlay(Control(), dc);
 }
 
 void HDesignPanelPeer::PaintGrid(HDC dc) {

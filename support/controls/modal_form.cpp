@@ -76,7 +76,7 @@ int TModalForm::ShowModal() {
     Show();
     const HWND wnd = static_cast<HWND>(Handle());
     SetForegroundWindow(wnd);
-    if (HWND first = GetNextDlgTabItem(wnd, nullptr, FALSE)) SetFocus(first);
+    if (HWND first = GetNextDlgTabItem(wnd, nullptr, FALSE)) ::SetFocus(first);
     RunModalLoop();
     return modalResult_;
 }

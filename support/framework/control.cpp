@@ -38,6 +38,18 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     if (parent_ && align_ != alNone) parent_->Realign();
 }
 
+void TControl::MouseDown(TMouseButton button, TShiftState, TPoint) {
+    if (button == mbLeft) clickPressed_ = true;
+}
+
+void TControl::MouseMove(TShiftState, TPoint) {}
+
+void TControl::MouseUp(TMouseButton button, TShiftState, TPoint position) {
+    if (button != mbLeft || !clickPressed_) return;
+    clickPressed_ = false;
+    if (ClientRect().Contains(position)) Click();  // last: a click handler may free the control
+}
+
 void TControl::BringToFront() {
     if (parent_) parent_->BringToFront(this);
 }

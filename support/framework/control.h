@@ -4,6 +4,7 @@
 #include <string>
 
 #include "component.h"
+#include "control_input.h"
 #include "graphics.h"
 
 class TWinControl;
@@ -11,13 +12,6 @@ class TWinControl;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 PENDREL_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient");
 
-struct TPoint {
-    int X = 0, Y = 0;
-};
-struct TRect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
-};
 
 class TControl : public TComponent {
     PENDREL_CLASS(TControl, TComponent)
@@ -79,6 +73,15 @@ public:
     bool IsColorStored() const { return !parentColor_; }
     bool IsFontStored() const { return !parentFont_; }
 
+    // Mouse input of a control without a window of its own, from its parent's window, in the
+    // control's client coordinates. A left press released over the control is a click.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, TPoint position);
+    virtual void MouseMove(TShiftState shift, TPoint position);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, TPoint position);
+    virtual void MouseLeave() {}
+    virtual void Click() {}
+    virtual void DblClick() {}
+
     // Moves the control to the top or the bottom of its parent's children.
     void BringToFront();
     void SendToBack();
@@ -120,4 +123,5 @@ private:
     bool parentColor_ = false;
     std::unique_ptr<TFont> font_;
     bool parentFont_ = true;
+    bool clickPressed_ = false;
 };

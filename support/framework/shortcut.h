@@ -5,6 +5,7 @@
 
 using TShortCut = uint16_t;
 
+// Keys and mouse buttons held, of shortcuts and of input events.
 enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
 using TShiftState = unsigned;
 

@@ -30,6 +30,8 @@ public:
 
     TEvent<TObject*> OnClick;
     TEvent<TObject*> OnDblClick;
+    void Click() override { OnClick(this); }
+    void DblClick() override { OnDblClick(this); }
 
 private:
     template <class V>
@@ -75,6 +77,7 @@ public:
 
     TEvent<TObject*> OnChange;
     TEvent<TObject*> OnClick;
+    void Click() override { OnClick(this); }
     TEvent<TObject*> OnEnter;
     TEvent<TObject*> OnExit;
 

@@ -74,6 +74,8 @@ void TWinControl::RemoveControl(TControl* control) {
     if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->DestroyHandle();
     controls_.erase(it);
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
+    if (hovered_ == control) hovered_ = nullptr;
+    if (held_ == control) held_ = nullptr;
     control->parent_ = nullptr;
     if (control->GetAlign() != alNone) Realign();
 }

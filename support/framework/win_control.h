@@ -25,6 +25,10 @@ public:
     // The control moved in its parent's child order: the window takes its place among the
     // windows of its siblings.
     virtual void StackingChanged() = 0;
+    // All mouse input goes to this window while captured.
+    virtual void SetMouseCapture(bool capture) = 0;
+    virtual void SetFocus() = 0;
+    virtual bool Focused() const = 0;
     virtual TPoint ClientOrigin() const = 0;
 };
 using TWindowPeerFactory = std::function<std::unique_ptr<TWindowPeer>(TWinControl&)>;
@@ -75,6 +79,22 @@ public:
     void Realign();
     bool AlignDisabled() const { return alignDisabled_ > 0; }
 
+    // Input. A designer's interceptor sees the input of this container and of everything in it
+    // first; null removes it. The interceptor lives longer than it is set.
+    void SetDesignInterceptor(IDesignInterceptor* interceptor);
+    IDesignInterceptor* DesignInterceptor() const { return interceptor_; }
+    // The nearest of control and its parents that has an interceptor; null when none has.
+    static TWinControl* InterceptingContainer(TControl& control);
+    // Hands a mouse event of this window (its client coordinates) to the windowless child it
+    // is for: the one held since its button went down, else the one under the mouse, which
+    // is told when the mouse leaves it. True when a child took it.
+    bool RouteChildMouse(const TInputEvent& input);
+    // The windowless child under the mouse, if any.
+    TControl* HoveredChild() const { return hovered_; }
+    void SetMouseCapture(bool capture);
+    void SetFocus();
+    bool Focused() const { return peer_ && peer_->Focused(); }
+
     // Top-level forms answer true; a form is where component names must be unique.
     virtual bool IsForm() const { return false; }
 
@@ -104,12 +124,16 @@ protected:
 
 private:
     void MoveInChildOrder(TControl* control, bool toTop);
+    TControl* WindowlessChildAt(TPoint point) const;
 
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     std::unique_ptr<TWindowPeer> peer_;
     int alignDisabled_ = 0;
     bool tabStop_ = false;
+    IDesignInterceptor* interceptor_ = nullptr;
+    TControl* hovered_ = nullptr;
+    TControl* held_ = nullptr;
 };
 
 // Destroys the control's child controls, from index 0, until it has none.

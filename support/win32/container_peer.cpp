@@ -9,16 +9,6 @@
 #include "win32_error.h"
 
 namespace {
-std::vector<TContainerMouseHook>& MouseHooks() {
-    static std::vector<TContainerMouseHook> hooks;
-    return hooks;
-}
-
-bool IsMouseMessage(UINT message) {
-    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_MOUSELEAVE ||
-           message == WM_CAPTURECHANGED;
-}
-
 class TPaintScope {
 public:
     explicit TPaintScope(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &paint_)) {}
@@ -70,8 +60,6 @@ private:
 };
 }  // namespace
 
-void AddContainerMouseHook(TContainerMouseHook hook) { MouseHooks().push_back(std::move(hook)); }
-
 const wchar_t* TContainerPeer::RegisterContainerClass(const wchar_t* name) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -97,9 +85,6 @@ void TContainerPeer::CreateParams(TCreateParams& params) {
 }
 
 LRESULT TContainerPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsMouseMessage(message))
-        for (const TContainerMouseHook& hook : MouseHooks())
-            if (hook(Control(), Wnd(), message, wParam, lParam)) return 0;
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // the background is part of WM_PAINT
@@ -125,6 +110,7 @@ void TContainerPeer::PaintClient(HDC dc, const RECT& area) {
     const TSolidBrush background(ColorRefOf(Control().GetColor()));
     FillRect(dc, &area, background.Get());
     PaintChildControls(Control(), dc, area);
+    PaintDesignOverlay(Control(), dc);
 }
 
 void TContainerPeer::Paint() {

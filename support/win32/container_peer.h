@@ -5,12 +5,6 @@
 
 #include "window_peer.h"
 
-// Mouse messages of container windows pass through these hooks first, in the order they were
-// added, so that controls without a window of their own can take them; a hook returns true
-// when it handled the message.
-using TContainerMouseHook = std::function<bool(TWinControl& container, HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)>;
-void AddContainerMouseHook(TContainerMouseHook hook);
-
 class TContainerPeer : public TWin32WindowPeer {
 public:
     using TWin32WindowPeer::TWin32WindowPeer;

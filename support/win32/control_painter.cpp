@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "gdi_color.h"
 #include "gdi_objects.h"
 
 namespace {
@@ -29,6 +30,38 @@ const ControlPainter* FindControlPainter(const TControl& control) {
         if (found != painters.end() && found->second) return &found->second;
     }
     return nullptr;
+}
+
+namespace {
+class TDcOverlayCanvas : public IOverlayCanvas {
+public:
+    explicit TDcOverlayCanvas(HDC dc) : dc_(dc) {}
+    void FillRect(const TRect& area, TColor color) override {
+        const RECT r = RectOf(area);
+        const TSolidBrush brush(ColorRefOf(color));
+        ::FillRect(dc_, &r, brush.Get());
+    }
+    void FrameRect(const TRect& area, TColor color) override {
+        const RECT r = RectOf(area);
+        const TSolidBrush brush(ColorRefOf(color));
+        ::FrameRect(dc_, &r, brush.Get());
+    }
+    void FocusRect(const TRect& area) override {
+        const RECT r = RectOf(area);
+        ::DrawFocusRect(dc_, &r);
+    }
+
+private:
+    HDC dc_;
+};
+}  // namespace
+
+void PaintDesignOverlay(TWinControl& container, HDC dc) {
+    IDesignInterceptor* interceptor = container.DesignInterceptor();
+    if (!interceptor) return;
+    const TSavedDcState saved(dc);
+    TDcOverlayCanvas canvas(dc);
+    interceptor->PaintOverlay(container, canvas);
 }
 
 void PaintChildControls(const TWinControl& parent, HDC dc, const RECT& area) {

@@ -18,3 +18,5 @@ const ControlPainter* FindControlPainter(const TControl& control);
 // Draws the visible child controls of parent that have no window and touch area (client
 // coordinates of parent), in child order, so that later ones lie on top.
 void PaintChildControls(const TWinControl& parent, HDC dc, const RECT& area);
+// Paints the overlay of the container's design interceptor, when it has one, over what dc holds.
+void PaintDesignOverlay(TWinControl& container, HDC dc);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "input_events.h"
 #include "module_instance.h"
 #include "pending_exception.h"
 #include "wide_text.h"
@@ -132,6 +133,46 @@ void TWin32WindowPeer::StackingChanged() {
     SetWindowPos(wnd_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
+void TWin32WindowPeer::SetMouseCapture(bool capture) {
+    if (!wnd_) return;
+    if (capture)
+        SetCapture(wnd_);
+    else if (GetCapture() == wnd_)
+        ReleaseCapture();
+}
+
+void TWin32WindowPeer::SetFocus() {
+    if (wnd_) ::SetFocus(wnd_);
+}
+
+bool TWin32WindowPeer::Focused() const { return wnd_ && GetFocus() == wnd_; }
+
+bool TWin32WindowPeer::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    TInputEvent input;
+    if (!ToInputEvent(message, wParam, lParam, input)) return false;
+    input.Target = &control_;
+    if (input.IsMouse() && input.Kind != TInputKind::MouseLeave && input.Kind != TInputKind::CaptureLost) {
+        TControl* under = control_.ControlAtPos(input.Point, TControlAtPosOptions{true});
+        if (under && !dynamic_cast<TWinControl*>(under)) input.Target = under;
+    }
+    if (TWinControl* container = TWinControl::InterceptingContainer(control_)) {
+        TInputEvent seen = input;
+        if (container != &control_ && input.IsMouse()) {
+            POINT point{input.Point.X, input.Point.Y};
+            MapWindowPoints(wnd_, static_cast<HWND>(container->Handle()), &point, 1);
+            seen.Point = {point.x, point.y};
+        }
+        if (container->DesignInterceptor()->DesignInput(*container, seen)) return true;
+    }
+    if (!input.IsMouse() || control_.ControlCount() == 0) return false;
+    const bool taken = control_.RouteChildMouse(input);
+    if (control_.HoveredChild()) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, wnd_, 0};
+        TrackMouseEvent(&track);
+    }
+    return taken;
+}
+
 TPoint TWin32WindowPeer::ClientOrigin() const {
     POINT origin{0, 0};
     if (wnd_) ClientToScreen(wnd_, &origin);
@@ -195,7 +236,8 @@ LRESULT CALLBACK TWin32WindowPeer::WindowProc(HWND wnd, UINT message, WPARAM wPa
     LRESULT result = 0;
     try {
         if (message == WM_DESTROY) NotifyWindowDestroying(peer->Control(), wnd);
-        if (!RunWindowMessageHooks(peer->Control(), wnd, message, wParam, lParam, result))
+        if (!RunWindowMessageHooks(peer->Control(), wnd, message, wParam, lParam, result) &&
+            !peer->DispatchInput(message, wParam, lParam))
             result = peer->WndProc(message, wParam, lParam);
     } catch (...) {
         KeepWindowProcException();

@@ -41,6 +41,9 @@ public:
     void ShowWindow(bool show) override;
     void ChildAdded(TControl& child) override;
     void StackingChanged() override;
+    void SetMouseCapture(bool capture) override;
+    void SetFocus() override;
+    bool Focused() const override;
     TPoint ClientOrigin() const override;
 
     HWND Wnd() const { return wnd_; }
@@ -74,6 +77,9 @@ private:
     // The control follows a window that was moved or sized from outside (the user, the system).
     void FollowWindowBounds();
     LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam);
+    // Mouse and key input: to a design interceptor first, then to the windowless child it is
+    // for. True when it was taken, so that the window's own handling does not run.
+    bool DispatchInput(UINT message, WPARAM wParam, LPARAM lParam);
 
     TWinControl& control_;
     HWND wnd_ = nullptr;

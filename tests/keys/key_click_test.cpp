@@ -10,8 +10,8 @@ namespace {
 class KeyClicks : public ::testing::Test {
 protected:
     void Click(OSKCustomKey& key) {
-        key.MouseDown({2, 2});
-        key.MouseUp({2, 2});
+        key.MouseDown(mbLeft, 0, {2, 2});
+        key.MouseUp(mbLeft, 0, {2, 2});
     }
     TTestKeyboard keyboard;
     TFakeRepeatTimers timers;
@@ -39,9 +39,9 @@ TEST_F(KeyClicks, AClickPostsKeyPressedWithTheKeyToTheHost) {
 TEST_F(KeyClicks, ReleasingTheMouseOutsideTheKeyIsNoClick) {
     OSKKey key(nullptr);
     key.SetHostWindow(kHostWindow);
-    key.MouseDown({2, 2});
-    key.MouseMove({200, 2});
-    key.MouseUp({200, 2});
+    key.MouseDown(mbLeft, 0, {2, 2});
+    key.MouseMove(0, {200, 2});
+    key.MouseUp(mbLeft, 0, {200, 2});
 
     EXPECT_TRUE(keyboard.Posted.empty());
 }
@@ -77,7 +77,7 @@ TEST_F(KeyClicks, ARepeatingKeyPostsOncePerRepetitionWhileHeld) {
     key.SetRepeatDelay(500);
     key.SetRepeatInterval(50);
 
-    key.MouseDown({2, 2});
+    key.MouseDown(mbLeft, 0, {2, 2});
     EXPECT_EQ(keyboard.Posted.size(), 1u);
     EXPECT_EQ(timers.Waiting(), 500);
     timers.Elapse();
@@ -86,7 +86,7 @@ TEST_F(KeyClicks, ARepeatingKeyPostsOncePerRepetitionWhileHeld) {
     timers.Elapse();
     timers.Elapse();
     EXPECT_EQ(keyboard.Posted.size(), 4u);
-    key.MouseUp({2, 2});
+    key.MouseUp(mbLeft, 0, {2, 2});
     timers.Elapse();
 
     EXPECT_EQ(keyboard.Posted.size(), 4u);

@@ -16,8 +16,8 @@ protected:
         return button;
     }
     static void Click(TCustomToolbarButton97& button) {
-        button.MouseDown({1, 1});
-        button.MouseUp({1, 1});
+        button.MouseDown(mbLeft, 0, {1, 1});
+        button.MouseUp(mbLeft, 0, {1, 1});
     }
     TWinControl panel{nullptr};
     std::vector<TObject*> clicks;
@@ -95,12 +95,12 @@ TEST_F(ButtonGroup, ADisabledButtonIgnoresTheMouse) {
 
 TEST_F(ButtonGroup, DraggingOffAndBackStillClicks) {
     TCustomToolbarButton97* button = AddButton(0);
-    button->MouseDown({1, 1});
-    button->MouseMove({100, 1});
+    button->MouseDown(mbLeft, 0, {1, 1});
+    button->MouseMove(0, {100, 1});
     EXPECT_FALSE(button->ShownDown());
-    button->MouseMove({2, 2});
+    button->MouseMove(0, {2, 2});
     EXPECT_TRUE(button->ShownDown());
-    button->MouseUp({2, 2});
+    button->MouseUp(mbLeft, 0, {2, 2});
 
     EXPECT_EQ(clicks.size(), 1u);
     EXPECT_FALSE(button->ShownDown());
@@ -117,7 +117,7 @@ protected:
 };
 
 TEST_F(ButtonRepeat, HoldingClicksAtOnceThenAfterTheDelayThenEveryInterval) {
-    button->MouseDown({1, 1});
+    button->MouseDown(mbLeft, 0, {1, 1});
     EXPECT_EQ(clicks.size(), 1u);
     EXPECT_EQ(timers.Waiting(), 400);
     timers.Elapse();
@@ -128,9 +128,9 @@ TEST_F(ButtonRepeat, HoldingClicksAtOnceThenAfterTheDelayThenEveryInterval) {
 }
 
 TEST_F(ButtonRepeat, ReleasingStopsWithoutAFurtherClick) {
-    button->MouseDown({1, 1});
+    button->MouseDown(mbLeft, 0, {1, 1});
     timers.Elapse();
-    button->MouseUp({1, 1});
+    button->MouseUp(mbLeft, 0, {1, 1});
     timers.Elapse();
 
     EXPECT_EQ(clicks.size(), 2u);
@@ -138,19 +138,19 @@ TEST_F(ButtonRepeat, ReleasingStopsWithoutAFurtherClick) {
 }
 
 TEST_F(ButtonRepeat, WhileTheMouseIsOffTheButtonRepetitionsPause) {
-    button->MouseDown({1, 1});
-    button->MouseMove({100, 1});
+    button->MouseDown(mbLeft, 0, {1, 1});
+    button->MouseMove(0, {100, 1});
     timers.Elapse();
     timers.Elapse();
     EXPECT_EQ(clicks.size(), 1u);
-    button->MouseMove({1, 1});
+    button->MouseMove(0, {1, 1});
     timers.Elapse();
 
     EXPECT_EQ(clicks.size(), 2u);
 }
 
 TEST_F(ButtonRepeat, TurningRepeatingOffStopsTheTimer) {
-    button->MouseDown({1, 1});
+    button->MouseDown(mbLeft, 0, {1, 1});
     button->SetRepeating(false);
 
     EXPECT_EQ(timers.Waiting(), 0);
@@ -161,8 +161,8 @@ TEST(ButtonRepeatWithoutTimers, AHeldButtonClicksOnce) {
     int clicks = 0;
     button.OnClick = [&clicks](TObject*) { ++clicks; };
     button.SetRepeating(true);
-    button.MouseDown({1, 1});
-    button.MouseUp({1, 1});
+    button.MouseDown(mbLeft, 0, {1, 1});
+    button.MouseUp(mbLeft, 0, {1, 1});
 
     EXPECT_EQ(clicks, 1);
 }
@@ -174,7 +174,7 @@ protected:
 
 TEST_F(ButtonLook, AFlatButtonShowsItsBorderOnlyWhileHoveredOrDown) {
     EXPECT_FALSE(button.ShowsBorder());
-    button.MouseMove({1, 1});
+    button.MouseMove(0, {1, 1});
     EXPECT_TRUE(button.ShowsBorder());
     button.MouseLeave();
     EXPECT_FALSE(button.ShowsBorder());
@@ -190,7 +190,7 @@ TEST_F(ButtonLook, BorderOptions) {
     button.SetFlat(false);
     EXPECT_TRUE(button.ShowsBorder());
     button.SetNoBorder(true);
-    button.MouseMove({1, 1});
+    button.MouseMove(0, {1, 1});
     EXPECT_FALSE(button.ShowsBorder());
 }
 
@@ -198,13 +198,13 @@ TEST_F(ButtonLook, TheCoverColourFillsTheFaceWhileShownDown) {
     button.SetColor(clSilver);
     button.SetCoverColor(clOlive);
     EXPECT_EQ(button.FaceColor(), clSilver);
-    button.MouseDown({1, 1});
+    button.MouseDown(mbLeft, 0, {1, 1});
     EXPECT_EQ(button.FaceColor(), clOlive);
-    button.MouseUp({1, 1});
+    button.MouseUp(mbLeft, 0, {1, 1});
     EXPECT_EQ(button.FaceColor(), clSilver);
 
     button.SetCoverColor(clNone);
-    button.MouseDown({1, 1});
+    button.MouseDown(mbLeft, 0, {1, 1});
     EXPECT_EQ(button.FaceColor(), clSilver);
 }
 
@@ -212,9 +212,9 @@ TEST_F(ButtonLook, TheGlyphImageFollowsTheStateWhenTheGlyphHasOne) {
     button.GetGlyph()->SetSize(64, 16);
     button.SetNumGlyphs(4);
     EXPECT_EQ(button.GlyphState(), gsUp);
-    button.MouseDown({1, 1});
+    button.MouseDown(mbLeft, 0, {1, 1});
     EXPECT_EQ(button.GlyphState(), gsPressed);
-    button.MouseUp({1, 1});
+    button.MouseUp(mbLeft, 0, {1, 1});
     button.SetGroupIndex(1);
     button.SetDown(true);
     EXPECT_EQ(button.GlyphState(), gsExclusive);

@@ -209,3 +209,15 @@ TEST_F(EditWindow, TheParentsFontReachesTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(EditWindow, AClickInTheFieldRunsOnClick) {
+    int clicks = 0;
+    edit->OnClick = [&clicks](TObject*) { ++clicks; };
+    ShowForm();
+    const HWND wnd = WndOf(*edit);
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(clicks, 1);
+}
+}  // namespace

@@ -67,8 +67,8 @@ void TCustomToolbarButton97::SetBounds(int left, int top, int width, int height)
 
 void TCustomToolbarButton97::ApplyConstraints() { SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight()); }
 
-void TCustomToolbarButton97::MouseDown(TPoint position) {
-    if (!GetEnabled() || held_) return;
+void TCustomToolbarButton97::MouseDown(TMouseButton button, TShiftState, TPoint position) {
+    if (button != mbLeft || !GetEnabled() || held_) return;
     held_ = true;
     hovered_ = ClientRect().Contains(position);
     Invalidate();
@@ -89,15 +89,15 @@ void TCustomToolbarButton97::StopRepeating() {
     repeatTimer_.reset();
 }
 
-void TCustomToolbarButton97::MouseMove(TPoint position) {
+void TCustomToolbarButton97::MouseMove(TShiftState, TPoint position) {
     const bool inside = ClientRect().Contains(position);
     if (inside == hovered_) return;
     hovered_ = inside;
     Invalidate();
 }
 
-void TCustomToolbarButton97::MouseUp(TPoint position) {
-    if (!held_) return;
+void TCustomToolbarButton97::MouseUp(TMouseButton button, TShiftState, TPoint position) {
+    if (button != mbLeft || !held_) return;
     held_ = false;
     hovered_ = ClientRect().Contains(position);
     Invalidate();

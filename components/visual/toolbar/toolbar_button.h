@@ -85,11 +85,12 @@ public:
     void SetConstraints(TSizeConstraints* value) { constraints_->Assign(value); }
     void SetBounds(int left, int top, int width, int height) override;
 
-    // Mouse input from the parent window, in the button's client coordinates.
-    void MouseDown(TPoint position);
-    void MouseMove(TPoint position);
-    void MouseUp(TPoint position);
-    void MouseLeave();
+    // Mouse input from the parent window, in the button's client coordinates; the left button
+    // presses it.
+    void MouseDown(TMouseButton button, TShiftState shift, TPoint position) override;
+    void MouseMove(TShiftState shift, TPoint position) override;
+    void MouseUp(TMouseButton button, TShiftState shift, TPoint position) override;
+    void MouseLeave() override;
 
     // What the drawing shows now.
     bool Hovered() const { return hovered_; }
@@ -101,7 +102,7 @@ public:
     bool ShowsGlyph() const { return displayMode_ != dmTextOnly && !glyph_->Empty(); }
     bool ShowsCaption() const { return displayMode_ != dmGlyphOnly && !GetCaption().empty(); }
 
-    virtual void Click();
+    void Click() override;
     TEvent<TObject*> OnClick;
 
 private:

@@ -1,5 +1,5 @@
-// The flat toolbar button on Windows: painting by the parent window, mouse input routed from
-// the parent window, and repeat timers from the message loop.
+// The flat toolbar button on Windows: painting by the parent window and repeat timers from
+// the message loop. Its mouse input comes from the parent window as any windowless control's.
 #pragma once
 #include <windows.h>
 
@@ -14,8 +14,5 @@ void InstallToolbarButtonWindowing();
 
 // The parts it installs.
 void PaintToolbarButton(TControl& control, HDC dc);
-// Hands mouse messages of a container window to the flat button under the mouse, or to the
-// one the mouse went down on while the button is held; false for messages no button takes.
-bool RouteToolbarButtonMouse(TWinControl& container, HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
 // A one-shot timer of the calling thread's message loop.
 std::unique_ptr<TRepeatTimer> MakeWin32RepeatTimer();
