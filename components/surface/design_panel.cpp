@@ -93,6 +93,79 @@ void HCustomDesignPanel::idGridChange(TObject*) {
 
 void HCustomDesignPanel::idBackgroundChange(TObject*) { Invalidate(); }
 
+void HCustomDesignPanel::SetPopupMenu(TPopupMenu* value) {
+    if (value == popupMenu_) return;
+    if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = value;
+    if (popupMenu_) popupMenu_->FreeNotification(this);
+    PropertyChanged("PopupMenu");
+}
+
+void HCustomDesignPanel::Notification(TComponent* component, TOperation operation) {
+    TScrollingWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
+}
+
+void HCustomDesignPanel::SetBounds(int left, int top, int width, int height) {
+    if ((width != GetWidth() || height != GetHeight()) && !IsLoading()) {
+        bool resize = true;
+        OnCanResize(this, width, height, resize);
+        if (!resize) width = GetWidth(), height = GetHeight();
+        if (OnConstrainedResize) {
+            int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
+            OnConstrainedResize(this, minWidth, minHeight, maxWidth, maxHeight);
+            TSizeConstraints limits;
+            limits.SetMinWidth(minWidth), limits.SetMinHeight(minHeight);
+            limits.SetMaxWidth(maxWidth), limits.SetMaxHeight(maxHeight);
+            width = limits.ConstrainWidth(width), height = limits.ConstrainHeight(height);
+        }
+    }
+    TScrollingWinControl::SetBounds(left, top, width, height);
+}
+
+void HCustomDesignPanel::BoundsChanged() {
+    TScrollingWinControl::BoundsChanged();
+    if (GetWidth() == lastWidth_ && GetHeight() == lastHeight_) return;
+    lastWidth_ = GetWidth(), lastHeight_ = GetHeight();
+    OnResize(this);
+}
+
+void HCustomDesignPanel::MouseDown(TMouseButton button, TShiftState shift, TPoint position) {
+    TScrollingWinControl::MouseDown(button, shift, position);
+    OnMouseDown(this, button, shift, position.X, position.Y);
+}
+
+void HCustomDesignPanel::MouseMove(TShiftState shift, TPoint position) { OnMouseMove(this, shift, position.X, position.Y); }
+
+void HCustomDesignPanel::MouseUp(TMouseButton button, TShiftState shift, TPoint position) {
+    OnMouseUp(this, button, shift, position.X, position.Y);
+    TScrollingWinControl::MouseUp(button, shift, position);  // last: the click may free the panel
+}
+
+void HCustomDesignPanel::FocusChanged(bool focused) {
+    if (focused)
+        OnEnter(this);
+    else
+        OnExit(this);
+}
+
+bool HCustomDesignPanel::MouseWheel(TShiftState shift, int delta, TPoint position) {
+    bool handled = false;
+    OnMouseWheel(this, shift, delta, position, handled);
+    if (!handled && delta < 0) OnMouseWheelDown(this, shift, position, handled);
+    if (!handled && delta > 0) OnMouseWheelUp(this, shift, position, handled);
+    return handled;
+}
+
+bool HCustomDesignPanel::ContextPopup(TPoint screenPosition) {
+    bool handled = false;
+    OnContextPopup(this, ScreenToClient(screenPosition), handled);
+    if (handled) return true;
+    if (!popupMenu_) return false;
+    popupMenu_->Popup(screenPosition.X, screenPosition.Y);
+    return true;
+}
+
 void HCustomDesignPanel::RecreateWindow() {
     if (HandleAllocated()) {
         DestroyHandle();
@@ -105,16 +178,37 @@ void HCustomDesignPanel::RecreateWindow() {
 PENDREL_IMPLEMENT_CLASS(HDesignPanel)
 
 void HDesignPanel::DeclareProperties(TClassBuilder<HDesignPanel>& c) {
-    c.Property("Align", &HDesignPanel::GetAlign, &HDesignPanel::SetAlign).Default(alNone);
-    c.Property("AutoScroll", &HDesignPanel::GetAutoScroll, &HDesignPanel::SetAutoScroll).Default(true);
-    c.Property("Enabled", &HDesignPanel::GetEnabled, &HDesignPanel::SetEnabled).Default(true);
-    c.Property("Font", &HDesignPanel::GetFont, &HDesignPanel::SetFont).Stored(&HDesignPanel::IsFontStored);
-    c.Property("ParentColor", &HDesignPanel::GetParentColor, &HDesignPanel::SetParentColor).Default(false);
-    c.Property("ParentFont", &HDesignPanel::GetParentFont, &HDesignPanel::SetParentFont).Default(true);
-    c.Property("ShowHint", &HDesignPanel::GetShowHint, &HDesignPanel::SetShowHint).Default(false);
-    c.Property("TabOrder", &HDesignPanel::GetTabOrder, &HDesignPanel::SetTabOrder).Default(-1);
-    c.Property("TabStop", &HDesignPanel::GetTabStop, &HDesignPanel::SetTabStop).Default(false);
-    c.Property("Visible", &HDesignPanel::GetVisible, &HDesignPanel::SetVisible).Default(true);
+    using P = HDesignPanel;
+    c.Property("Align", &P::GetAlign, &P::SetAlign).Default(alNone);
+    c.Property("Anchors", &P::GetAnchors, &P::SetAnchors).Default(kDefaultAnchors);
+    c.Property("AutoScroll", &P::GetAutoScroll, &P::SetAutoScroll).Default(true);
+    c.Property("Constraints", &P::GetConstraints, &P::SetConstraints);
+    c.Property("Enabled", &P::GetEnabled, &P::SetEnabled).Default(true);
+    c.Property("Ctl3D", &P::GetCtl3D, &P::SetCtl3D).Default(true);
+    c.Property("Font", &P::GetFont, &P::SetFont).Stored(&P::IsFontStored);
+    c.Property("ParentColor", &P::GetParentColor, &P::SetParentColor).Default(false);
+    c.Property("ParentCtl3D", &P::GetParentCtl3D, &P::SetParentCtl3D).Default(true);
+    c.Property("ParentFont", &P::GetParentFont, &P::SetParentFont).Default(true);
+    c.Property("ParentShowHint", &P::GetParentShowHint, &P::SetParentShowHint).Default(true);
+    c.Property("PopupMenu", &P::GetPopupMenu, &P::SetPopupMenu);
+    c.Property("ShowHint", &P::GetShowHint, &P::SetShowHint).Default(false);
+    c.Property("TabOrder", &P::GetTabOrder, &P::SetTabOrder).Default(-1);
+    c.Property("TabStop", &P::GetTabStop, &P::SetTabStop).Default(false);
+    c.Property("Visible", &P::GetVisible, &P::SetVisible).Default(true);
+    c.Event("OnCanResize", &P::OnCanResize);
+    c.Event("OnClick", &P::OnClick);
+    c.Event("OnConstrainedResize", &P::OnConstrainedResize);
+    c.Event("OnContextPopup", &P::OnContextPopup);
+    c.Event("OnDblClick", &P::OnDblClick);
+    c.Event("OnEnter", &P::OnEnter);
+    c.Event("OnExit", &P::OnExit);
+    c.Event("OnMouseDown", &P::OnMouseDown);
+    c.Event("OnMouseMove", &P::OnMouseMove);
+    c.Event("OnMouseUp", &P::OnMouseUp);
+    c.Event("OnMouseWheel", &P::OnMouseWheel);
+    c.Event("OnMouseWheelDown", &P::OnMouseWheelDown);
+    c.Event("OnMouseWheelUp", &P::OnMouseWheelUp);
+    c.Event("OnResize", &P::OnResize);
     // The grid and the background are the panel's own: published read-only, filled in place.
     c.Property("Grid", &HDesignPanel::GetGrid);
     c.Property("BorderStyle", &HDesignPanel::GetBorderStyle, &HDesignPanel::SetBorderStyle).Default(HBOX_Lower);

@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <memory>
 
-#include "anchors.h"
+#include "support/framework/anchors.h"
 #include "design_grid.h"
 #include "support/framework/scroll_box.h"
 #include "support/gdi/bitmap.h"
 #include "support/gdi/blt_types.h"
 #include "support/gdi/box_types.h"
+#include "support/menus/popup_menu.h"
 
 class HCustomDesignPanel : public TScrollingWinControl {
     PENDREL_CLASS(HCustomDesignPanel, TScrollingWinControl)
@@ -37,6 +38,40 @@ public:
     HBT_Types GetBkMode() const { return bkMode_; }
     void SetBkMode(HBT_Types value);
 
+    // The menu a right click on the panel shows; cleared when the menu goes away.
+    TPopupMenu* GetPopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* value);
+    // Scales the panel and its keys; hands both numbers to ChangeScale.
+    void SetScale(int multiplier, int divisor) { ChangeScale(multiplier, divisor); }
+
+    // Its size changes only as OnCanResize allows and within the limits OnConstrainedResize sets.
+    void SetBounds(int left, int top, int width, int height) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+    TEvent<TObject*, int&, int&, bool&> OnCanResize;                  // new width, new height, resize
+    TEvent<TObject*> OnClick;
+    TEvent<TObject*, int&, int&, int&, int&> OnConstrainedResize;     // min width, min height, max width, max height
+    TEvent<TObject*, TPoint, bool&> OnContextPopup;                  // position in the panel, handled
+    TEvent<TObject*> OnDblClick;
+    TEvent<TObject*> OnEnter;
+    TEvent<TObject*> OnExit;
+    TEvent<TObject*, TMouseButton, TShiftState, int, int> OnMouseDown;
+    TEvent<TObject*, TShiftState, int, int> OnMouseMove;
+    TEvent<TObject*, TMouseButton, TShiftState, int, int> OnMouseUp;
+    TEvent<TObject*, TShiftState, int, TPoint, bool&> OnMouseWheel;  // delta, position, handled
+    TEvent<TObject*, TShiftState, TPoint, bool&> OnMouseWheelDown;
+    TEvent<TObject*, TShiftState, TPoint, bool&> OnMouseWheelUp;
+    TEvent<TObject*> OnResize;
+
+    void MouseDown(TMouseButton button, TShiftState shift, TPoint position) override;
+    void MouseMove(TShiftState shift, TPoint position) override;
+    void MouseUp(TMouseButton button, TShiftState shift, TPoint position) override;
+    void Click() override { OnClick(this); }
+    void DblClick() override { OnDblClick(this); }
+    void FocusChanged(bool focused) override;
+    bool MouseWheel(TShiftState shift, int delta, TPoint position) override;
+    bool ContextPopup(TPoint screenPosition) override;
+
     // Pixels the frame takes on each side.
     int FrameWidth() const { return TC_BoxWidth(borderStyle_); }
     int ClientWidth() const override;
@@ -58,6 +93,7 @@ public:
 protected:
     void idGridChange(TObject* sender);
     void idBackgroundChange(TObject* sender);
+    void BoundsChanged() override;
 
 private:
     void RecreateWindow();
@@ -72,6 +108,8 @@ private:
     bool forceGrid_ = false;
     std::unique_ptr<HBitmap> background_;
     HBT_Types bkMode_ = HBT_Tile;
+    TPopupMenu* popupMenu_ = nullptr;
+    int lastWidth_ = 0, lastHeight_ = 0;
 };
 
 class HDesignPanel : public HCustomDesignPanel {

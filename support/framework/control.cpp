@@ -14,8 +14,10 @@ void TControl::DeclareProperties(TClassBuilder<TControl>& c) {
     c.Property("Hint", &TControl::GetHint, &TControl::SetHint);
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), constraints_(std::make_unique<TSizeConstraints>()), font_(std::make_unique<TFont>()) {
     font_->OnChange = [this](TObject*) { FontChanged(); };
+    constraints_->OnChange = [this](TObject*) { SetBounds(left_, top_, width_, height_); };
 }
 
 TControl::~TControl() {
@@ -30,6 +32,8 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+    width = constraints_->ConstrainWidth(width);
+    height = constraints_->ConstrainHeight(height);
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
     Invalidate();
     left_ = left, top_ = top, width_ = width, height_ = height;
@@ -56,6 +60,19 @@ void TControl::BringToFront() {
 
 void TControl::SendToBack() {
     if (parent_) parent_->SendToBack(this);
+}
+
+namespace {
+int Scaled(int value, int multiplier, int divisor) {
+    return static_cast<int>(static_cast<int64_t>(value) * multiplier / divisor);
+}
+}  // namespace
+
+void TControl::ChangeScale(int multiplier, int divisor) {
+    if (divisor == 0 || multiplier == divisor) return;
+    SetBounds(Scaled(left_, multiplier, divisor), Scaled(top_, multiplier, divisor), Scaled(width_, multiplier, divisor),
+              Scaled(height_, multiplier, divisor));
+    if (!parentFont_) font_->SetHeight(Scaled(font_->GetHeight(), multiplier, divisor));
 }
 
 TPoint TControl::ClientOrigin() const {

@@ -3,9 +3,11 @@
 #include <memory>
 #include <string>
 
+#include "anchors.h"
 #include "component.h"
 #include "control_input.h"
 #include "graphics.h"
+#include "size_constraints.h"
 
 class TWinControl;
 
@@ -30,7 +32,11 @@ public:
     void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
     int GetHeight() const { return height_; }
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+    // The size is brought within the Constraints.
     virtual void SetBounds(int left, int top, int width, int height);
+    // Bounds and font scaled by multiplier / divisor (children too, for windowed controls);
+    // a divisor of 0 changes nothing.
+    virtual void ChangeScale(int multiplier, int divisor);
     TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
     TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
     virtual int ClientWidth() const { return width_; }
@@ -48,6 +54,11 @@ public:
     void SetEnabled(bool value);
     TAlign GetAlign() const { return align_; }
     void SetAlign(TAlign value);
+    // The edges of its parent the control keeps its distance to; kept with layouts.
+    TAnchors GetAnchors() const { return anchors_; }
+    void SetAnchors(TAnchors value) { ChangeAndReport(anchors_, value, "Anchors"); }
+    TSizeConstraints* GetConstraints() const { return constraints_.get(); }
+    void SetConstraints(TSizeConstraints* value) { constraints_->Assign(value); }
 
     const std::string& GetCaption() const { return caption_; }
     void SetCaption(const std::string& value);
@@ -60,6 +71,13 @@ public:
     void SetShowHint(bool value) { ChangeAndReport(showHint_, value, "ShowHint"); }
     TCursor GetCursor() const { return cursor_; }
     void SetCursor(TCursor value) { ChangeAndReport(cursor_, value, "Cursor"); }
+    bool GetParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool value) { ChangeAndReport(parentShowHint_, value, "ParentShowHint"); }
+    // The sunken 3D look of the classic controls; kept with forms, drawn flat.
+    bool GetCtl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value) { ChangeAndReport(ctl3D_, value, "Ctl3D"); }
+    bool GetParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool value) { ChangeAndReport(parentCtl3D_, value, "ParentCtl3D"); }
 
     TColor GetColor() const { return color_; }
     void SetColor(TColor value);
@@ -115,9 +133,14 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     TAlign align_ = alNone;
+    TAnchors anchors_ = kDefaultAnchors;
+    std::unique_ptr<TSizeConstraints> constraints_;
     std::string caption_;
     std::string hint_;
     bool showHint_ = false;
+    bool parentShowHint_ = true;
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
     TCursor cursor_ = crDefault;
     TColor color_ = clWindow;
     bool parentColor_ = false;

@@ -13,7 +13,7 @@ class TWinControl;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-enum class TInputKind { MouseDown, MouseMove, MouseUp, DoubleClick, MouseLeave, CaptureLost, KeyDown, KeyUp, Char };
+enum class TInputKind { MouseDown, MouseMove, MouseUp, DoubleClick, MouseLeave, CaptureLost, Wheel, KeyDown, KeyUp, Char };
 
 struct TInputEvent {
     TInputKind Kind = TInputKind::MouseMove;
@@ -26,6 +26,8 @@ struct TInputEvent {
     TShiftState Shift = 0;
     // Key events: the virtual-key code; Char: the character's code point.
     uint32_t Key = 0;
+    // Wheel: the turn, 120 per notch, positive away from the user.
+    int WheelDelta = 0;
 
     bool IsMouse() const { return Kind != TInputKind::KeyDown && Kind != TInputKind::KeyUp && Kind != TInputKind::Char; }
 };

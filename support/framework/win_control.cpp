@@ -166,6 +166,14 @@ void TWinControl::ShowWindowCommand(bool show) {
     if (peer_) peer_->ShowWindow(show);
 }
 
+void TWinControl::ChangeScale(int multiplier, int divisor) {
+    if (divisor == 0 || multiplier == divisor) return;
+    DisableAlign();
+    for (TControl* c : std::vector<TControl*>(controls_)) c->ChangeScale(multiplier, divisor);
+    TControl::ChangeScale(multiplier, divisor);
+    EnableAlign();
+}
+
 void TWinControl::InvalidateRect(const TRect& area) {
     if (peer_) peer_->Invalidate(&area);
 }

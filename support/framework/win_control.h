@@ -94,6 +94,13 @@ public:
     void SetMouseCapture(bool capture);
     void SetFocus();
     bool Focused() const { return peer_ && peer_->Focused(); }
+    // The window got or lost the keyboard focus.
+    virtual void FocusChanged(bool /*focused*/) {}
+    // The wheel turned over the window (position in client coordinates); true when handled.
+    virtual bool MouseWheel(TShiftState /*shift*/, int /*delta*/, TPoint /*position*/) { return false; }
+    // A context menu is asked for at a screen position; true when the control showed one or
+    // handled the request, false to leave it to the parent.
+    virtual bool ContextPopup(TPoint /*screenPosition*/) { return false; }
 
     // Top-level forms answer true; a form is where component names must be unique.
     virtual bool IsForm() const { return false; }
@@ -107,6 +114,7 @@ public:
     void ShowWindowCommand(bool show);
     TWindowPeer* Peer() const { return peer_.get(); }
 
+    void ChangeScale(int multiplier, int divisor) override;
     void InvalidateRect(const TRect& area);
     void Invalidate() override;
     TPoint ClientOrigin() const override;

@@ -1,7 +1,5 @@
 #include "edit_peer.h"
 
-#include <windowsx.h>
-
 #include "gdi_color.h"
 #include "wide_text.h"
 
@@ -56,17 +54,6 @@ void TEditPeer::Refresh() {
     SendMessageW(Wnd(), EM_LIMITTEXT, static_cast<WPARAM>(Edit().GetMaxLength()), 0);
     if (const char passwordChar = Edit().GetPasswordChar())
         SendMessageW(Wnd(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar), 0);
-}
-
-LRESULT TEditPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool pressed = message == WM_LBUTTONUP && GetCapture() == Wnd();
-    const LRESULT result = TWin32WindowPeer::WndProc(message, wParam, lParam);
-    if (!pressed) return result;
-    RECT client;
-    GetClientRect(Wnd(), &client);
-    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (PtInRect(&client, point)) Edit().Click();  // last: a click handler may free the field
-    return result;
 }
 
 std::string TEditPeer::WindowText() const {

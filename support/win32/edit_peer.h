@@ -13,8 +13,6 @@ protected:
     HBRUSH ControlColor(HDC dc) override;
     // Font, length limit and password character: properties that change without telling the window.
     void Refresh() override;
-    // A left button released inside the field is a click.
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     TEdit& Edit() const { return static_cast<TEdit&>(Control()); }

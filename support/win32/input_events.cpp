@@ -50,6 +50,11 @@ bool ToInputEvent(UINT message, WPARAM wParam, LPARAM lParam, TInputEvent& input
         case WM_LBUTTONDBLCLK: return Mouse(TInputKind::DoubleClick, mbLeft, wParam, lParam, input);
         case WM_RBUTTONDBLCLK: return Mouse(TInputKind::DoubleClick, mbRight, wParam, lParam, input);
         case WM_MOUSELEAVE: input.Kind = TInputKind::MouseLeave; return true;
+        case WM_MOUSEWHEEL:
+            // The point of a wheel message is in screen coordinates; the receiver maps it.
+            Mouse(TInputKind::Wheel, mbMiddle, GET_KEYSTATE_WPARAM(wParam), lParam, input);
+            input.WheelDelta = GET_WHEEL_DELTA_WPARAM(wParam);
+            return true;
         case WM_CAPTURECHANGED: input.Kind = TInputKind::CaptureLost; return true;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN: return Key(TInputKind::KeyDown, wParam, input);

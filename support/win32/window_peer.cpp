@@ -1,5 +1,7 @@
 #include "window_peer.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -147,10 +149,15 @@ void TWin32WindowPeer::SetFocus() {
 
 bool TWin32WindowPeer::Focused() const { return wnd_ && GetFocus() == wnd_; }
 
-bool TWin32WindowPeer::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam) {
+bool TWin32WindowPeer::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, std::optional<TInputEvent>& own) {
     TInputEvent input;
     if (!ToInputEvent(message, wParam, lParam, input)) return false;
     input.Target = &control_;
+    if (input.Kind == TInputKind::Wheel) {
+        POINT point{input.Point.X, input.Point.Y};
+        ScreenToClient(wnd_, &point);
+        input.Point = {point.x, point.y};
+    }
     if (input.IsMouse() && input.Kind != TInputKind::MouseLeave && input.Kind != TInputKind::CaptureLost) {
         TControl* under = control_.ControlAtPos(input.Point, TControlAtPosOptions{true});
         if (under && !dynamic_cast<TWinControl*>(under)) input.Target = under;
@@ -164,13 +171,30 @@ bool TWin32WindowPeer::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam)
         }
         if (container->DesignInterceptor()->DesignInput(*container, seen)) return true;
     }
-    if (!input.IsMouse() || control_.ControlCount() == 0) return false;
-    const bool taken = control_.RouteChildMouse(input);
+    if (!input.IsMouse()) return false;
+    if (input.Kind == TInputKind::Wheel) return control_.MouseWheel(input.Shift, input.WheelDelta, input.Point);
+    const bool taken = control_.ControlCount() > 0 && control_.RouteChildMouse(input);
     if (control_.HoveredChild()) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, wnd_, 0};
         TrackMouseEvent(&track);
     }
+    if (!taken) own = input;
     return taken;
+}
+
+// The window's own control hears the mouse input no child took.
+void TWin32WindowPeer::OwnMouse(const TInputEvent& input) {
+    switch (input.Kind) {
+        case TInputKind::MouseDown: control_.MouseDown(input.Button, input.Shift, input.Point); break;
+        case TInputKind::DoubleClick:
+            control_.DblClick();
+            control_.MouseDown(input.Button, input.Shift | ssDouble, input.Point);
+            break;
+        case TInputKind::MouseMove: control_.MouseMove(input.Shift, input.Point); break;
+        case TInputKind::MouseUp: control_.MouseUp(input.Button, input.Shift, input.Point); break;
+        case TInputKind::MouseLeave: control_.MouseLeave(); break;
+        default: break;
+    }
 }
 
 TPoint TWin32WindowPeer::ClientOrigin() const {
@@ -186,6 +210,17 @@ TWin32WindowPeer* TWin32WindowPeer::FromHandle(HWND wnd) {
 
 LRESULT TWin32WindowPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            const LRESULT result = DefaultWndProc(message, wParam, lParam);
+            control_.FocusChanged(message == WM_SETFOCUS);
+            return result;
+        }
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == wnd_ &&
+                control_.ContextPopup({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+                return 0;
+            return DefaultWndProc(message, wParam, lParam);
         case WM_COMMAND:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
@@ -236,9 +271,13 @@ LRESULT CALLBACK TWin32WindowPeer::WindowProc(HWND wnd, UINT message, WPARAM wPa
     LRESULT result = 0;
     try {
         if (message == WM_DESTROY) NotifyWindowDestroying(peer->Control(), wnd);
+        std::optional<TInputEvent> own;
         if (!RunWindowMessageHooks(peer->Control(), wnd, message, wParam, lParam, result) &&
-            !peer->DispatchInput(message, wParam, lParam))
+            !peer->DispatchInput(message, wParam, lParam, own)) {
             result = peer->WndProc(message, wParam, lParam);
+            // After the window's own handling, so that a click that frees the control comes last.
+            if (own && FromHandle(wnd) == peer) peer->OwnMouse(*own);
+        }
     } catch (...) {
         KeepWindowProcException();
     }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "gdi_objects.h"
@@ -78,8 +79,10 @@ private:
     void FollowWindowBounds();
     LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam);
     // Mouse and key input: to a design interceptor first, then to the windowless child it is
-    // for. True when it was taken, so that the window's own handling does not run.
-    bool DispatchInput(UINT message, WPARAM wParam, LPARAM lParam);
+    // for. True when it was taken, so that the window's own handling does not run; otherwise
+    // own is the mouse input for the window's own control.
+    bool DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, std::optional<TInputEvent>& own);
+    void OwnMouse(const TInputEvent& input);
 
     TWinControl& control_;
     HWND wnd_ = nullptr;

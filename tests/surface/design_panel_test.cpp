@@ -4,6 +4,7 @@
 #include "components/surface/design_panel.h"
 #include "components/surface/grid_tile.h"
 #include "support/framework/class_registry.h"
+#include "support/framework/property_text.h"
 #include "support/framework/std_controls.h"
 #include "support/framework/stream.h"
 
@@ -182,4 +183,51 @@ TEST_F(Panel, TheLayoutTextNamesTheGridValuesThroughTheGrid) {
     const std::string text = io->GetControlText()->GetText();
     EXPECT_NE(text.find("Grid.Width = 8"), std::string::npos) << text;
     EXPECT_EQ(text.find("Grid.Height"), std::string::npos) << text;
+}
+
+TEST_F(Panel, TheGridAndThePictureArePublishedReadOnlyAndFilledThroughTheirProperties) {
+    EXPECT_TRUE(GetPropInfo(*panel, "Grid")->ReadOnly());
+    EXPECT_TRUE(GetPropInfo(*panel, "Background")->ReadOnly());
+    SetPropText(*panel, "Grid.Width", "8");
+    EXPECT_EQ(panel->GetGrid()->GetWidth(), 8);
+}
+
+TEST_F(Panel, ResizingAsksFirstKeepsWithinTheLimitsGivenAndTellsOnce) {
+    int resizes = 0;
+    panel->OnResize = [&resizes](TObject*) { ++resizes; };
+    panel->OnCanResize = [](TObject*, int& width, int&, bool& resize) { resize = width != 999; };
+    panel->OnConstrainedResize = [](TObject*, int&, int&, int& maxWidth, int&) { maxWidth = 300; };
+    panel->SetBounds(0, 0, 999, 50);
+    EXPECT_EQ(panel->GetWidth(), 185);
+    panel->SetBounds(0, 0, 500, 50);
+    EXPECT_EQ(panel->GetWidth(), 300);
+    panel->SetBounds(10, 10, 300, 50);
+    EXPECT_EQ(resizes, 1);
+}
+
+TEST_F(Panel, ScalingScalesThePanelAndItsControls) {
+    auto* key = new TLabel(&owner);
+    key->SetParent(panel);
+    key->SetBounds(10, 20, 30, 40);
+    panel->SetBounds(0, 0, 200, 100);
+    panel->SetScale(3, 2);
+    EXPECT_EQ(panel->GetWidth(), 300);
+    EXPECT_EQ(key->GetLeft(), 15);
+    EXPECT_EQ(key->GetHeight(), 60);
+    panel->SetScale(1, 0);
+    EXPECT_EQ(panel->GetWidth(), 300);
+}
+
+TEST_F(Panel, APopupMenuThatGoesAwayIsForgottenAndAHandledContextRequestShowsNoMenu) {
+    auto* menu = new TPopupMenu(&owner);
+    int popups = 0;
+    menu->OnPopup = [&popups](TObject*) { ++popups; };
+    panel->SetPopupMenu(menu);
+    EXPECT_TRUE(panel->ContextPopup({1, 1}));
+    EXPECT_EQ(popups, 1);
+    panel->OnContextPopup = [](TObject*, TPoint, bool& handled) { handled = true; };
+    EXPECT_TRUE(panel->ContextPopup({1, 1}));
+    EXPECT_EQ(popups, 1);
+    delete menu;
+    EXPECT_EQ(panel->GetPopupMenu(), nullptr);
 }

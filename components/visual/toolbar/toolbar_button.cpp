@@ -10,14 +10,12 @@ PENDREL_IMPLEMENT_CLASS(TCustomToolbarButton97)
 void TCustomToolbarButton97::DeclareProperties(TClassBuilder<TCustomToolbarButton97>&) {}
 
 TCustomToolbarButton97::TCustomToolbarButton97(TComponent* owner)
-    : TControl(owner), glyph_(std::make_unique<HBitmap>()), glyphMask_(std::make_unique<HBitmap>()),
-      constraints_(std::make_unique<TSizeConstraints>()) {
+    : TControl(owner), glyph_(std::make_unique<HBitmap>()), glyphMask_(std::make_unique<HBitmap>()) {
     SetBounds(0, 0, 23, 22);
     SetColor(clBtnFace);
     SetParentColor(true);
     glyph_->OnChange = [this](TObject*) { Invalidate(); };
     glyphMask_->OnChange = [this](TObject*) { Invalidate(); };
-    constraints_->OnChange = [this](TObject*) { ApplyConstraints(); };
 }
 
 TCustomToolbarButton97::~TCustomToolbarButton97() = default;
@@ -60,12 +58,6 @@ void TCustomToolbarButton97::SetRepeating(bool value) {
     repeating_ = value;
     if (!repeating_) StopRepeating();
 }
-
-void TCustomToolbarButton97::SetBounds(int left, int top, int width, int height) {
-    TControl::SetBounds(left, top, constraints_->ConstrainWidth(width), constraints_->ConstrainHeight(height));
-}
-
-void TCustomToolbarButton97::ApplyConstraints() { SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight()); }
 
 void TCustomToolbarButton97::MouseDown(TMouseButton button, TShiftState, TPoint position) {
     if (button != mbLeft || !GetEnabled() || held_) return;

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "button_layout.h"
-#include "control_sizing.h"
 #include "repeat_timer.h"
 #include "support/framework/control.h"
 #include "support/gdi/bitmap.h"
@@ -78,12 +77,6 @@ public:
     int GetRepeatInterval() const { return repeatInterval_; }
     void SetRepeatInterval(int value) { ChangeAndReport(repeatInterval_, value, "RepeatInterval"); }
 
-    // Kept with the layout; the button's own size limits apply whenever its bounds change.
-    TAnchors GetAnchors() const { return anchors_; }
-    void SetAnchors(TAnchors value) { ChangeAndReport(anchors_, value, "Anchors"); }
-    TSizeConstraints* GetConstraints() const { return constraints_.get(); }
-    void SetConstraints(TSizeConstraints* value) { constraints_->Assign(value); }
-    void SetBounds(int left, int top, int width, int height) override;
 
     // Mouse input from the parent window, in the button's client coordinates; the left button
     // presses it.
@@ -116,7 +109,6 @@ private:
     void ToggleByClick();
     void RepeatTick();
     void StopRepeating();
-    void ApplyConstraints();
 
     bool down_ = false;
     int groupIndex_ = 0;
@@ -137,8 +129,6 @@ private:
     bool repeating_ = false;
     int repeatDelay_ = 400;
     int repeatInterval_ = 100;
-    TAnchors anchors_ = kDefaultAnchors;
-    std::unique_ptr<TSizeConstraints> constraints_;
 
     bool hovered_ = false;
     bool held_ = false;

@@ -1,4 +1,4 @@
-#include "control_sizing.h"
+#include "size_constraints.h"
 
 PENDREL_IMPLEMENT_CLASS(TSizeConstraints)
 

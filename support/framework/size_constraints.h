@@ -1,10 +1,8 @@
-// Anchors and size constraints of controls, as published properties know them.
+// Size constraints of controls, as published properties know them.
 #pragma once
-#include "components/surface/anchors.h"
-#include "support/framework/class_builder.h"
-#include "support/framework/persistent.h"
-
-inline const TAnchors kDefaultAnchors{akLeft, akTop};
+#include "class_builder.h"
+#include "event.h"
+#include "persistent.h"
 
 // Limits of a control's size; 0 means no limit.
 class TSizeConstraints : public TPersistent {
