@@ -106,6 +106,7 @@ public:
     void Event(const char* name, TEvent<Args...> C::*field) {
         static const TTypeInfo type{TTypeKind::tkMethod, "TEvent"};
         TPropInfo info{name, &type};
+        info.MethodSignature = &typeid(typename TEvent<Args...>::Handler);
         info.GetMethodName = [field](const TObject& o) { return (static_cast<const T&>(o).*field).MethodName(); };
         info.SetMethod = [field](TObject& o, const std::string& method, TObject* root) {
             if (method.empty()) {

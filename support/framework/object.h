@@ -40,6 +40,8 @@ public:
     const std::vector<TPropInfo>& Properties() const { return properties_; }
     const TPropInfo* FindProperty(const std::string& name) const;
     const TPublishedMethod* FindMethod(const std::string& name) const;
+    // Published methods, ancestors' first.
+    const std::vector<TPublishedMethod>& Methods() const { return methods_; }
 
     // Used while the class is declared.
     TPropInfo& AddProperty(TPropInfo info);

@@ -39,6 +39,8 @@ struct TPropInfo {
     // Binds the event to the published method of that name of root (an empty name unbinds it);
     // false when root has none of that signature.
     std::function<bool(TObject&, const std::string&, TObject* root)> SetMethod;
+    // Event kind: the handler type the bound method must have (see TPublishedMethod::Signature).
+    const std::type_info* MethodSignature = nullptr;
 
     TTypeKind Kind() const { return PropType->Kind; }
     bool Writable() const { return SetOrd || SetFloat || SetStr || SetObject || SetMethod; }

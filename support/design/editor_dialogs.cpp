@@ -1,0 +1,6 @@
+#include "editor_dialogs.h"
+
+TEditorDialogs& EditorDialogs() {
+    static TEditorDialogs dialogs;
+    return dialogs;
+}
