@@ -9,8 +9,9 @@
 #include "support/win32/wide_text.h"
 
 TPageControlPeer::TPageControlPeer(TWinControl& control)
-    : TWin32WindowPeer(control),
-      hook_(*this, [this](UINT message, LPARAM lParam, LRESULT& result) { return ParentNotified(message, lParam, result); }) {}
+    : TWin32WindowPeer(control), hook_(*this, [this](UINT message, LPARAM lParam, LRESULT& result) {
+          return ParentNotified(message, lParam, result);
+      }) {}
 
 void TPageControlPeer::CreateParams(TCreateParams& params) {
     TWin32WindowPeer::CreateParams(params);

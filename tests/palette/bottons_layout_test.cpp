@@ -49,7 +49,8 @@ TEST_F(BottonsLayoutTest, TheRightArrowEndsTheRowAndNoShownButtonReachesIt) {
     tab->SetButtonsCount(30);
     const TRect display = tab->DisplayRect();
     const HTabButton& arrow = Button(-BTN_RIGHT);
-    EXPECT_EQ(Right(arrow), display.Right - display.Left - 2);
+    // A gap before the arrow and one after it, both kept from the width of the display area.
+    EXPECT_EQ(Right(arrow), display.Right - display.Left - 2 * 2);
     int shown = 0;
     for (int i = 0; i < 30; ++i) {
         if (!Button(i).GetVisible()) {
@@ -84,10 +85,14 @@ TEST_F(BottonsLayoutTest, AFixedButtonSizeIsKept) {
 
 TEST_F(BottonsLayoutTest, ARowWithoutPagesMakesRoomForTheTabRow) {
     tab->SetButtonsCount(1);
-    const int top = Button(0).GetTop(), size = Button(0).GetHeight();
     tab->SetTabHeight(6);
-    EXPECT_EQ(Button(0).GetTop(), top + 6);
-    EXPECT_EQ(Button(0).GetHeight(), size - 6);
+    TRect display = tab->DisplayRect();
+    EXPECT_EQ(Button(0).GetTop(), display.Top + 3 + 6);
+    EXPECT_EQ(Bottom(Button(0)), display.Bottom - 3);
+    tab->AddPage("Keys");
+    display = tab->DisplayRect();
+    EXPECT_EQ(Button(0).GetTop(), display.Top + 3);
+    EXPECT_EQ(Bottom(Button(0)), display.Bottom - 3);
 }
 
 TEST_F(BottonsLayoutTest, ResizingLaysTheRowOutAgain) {

@@ -4,6 +4,9 @@
 #include "components/visual/palette/bottons_tab.h"
 #include "palette_fixture.h"
 #include "support/framework/exceptions.h"
+#include "support/framework/reader.h"
+#include "support/framework/stream.h"
+#include "support/framework/writer.h"
 #include "support/menus/image_list.h"
 
 namespace {
@@ -209,5 +212,36 @@ TEST_F(BottonsTabTest, TheSpecialButtonsShowTheSystemImagesWithMagentaLeftOut) {
     EXPECT_EQ(Right().GetImageIndex(), 2);
     EXPECT_EQ(Select().GetGlyphMask()->Pixel(0, 0), 0xFFFFFFu);
     EXPECT_EQ(Left().GetGlyphMask()->Pixel(8, 9), 0u);
+}
+}  // namespace
+
+namespace {
+// A tab written alone and read into a new one: its settings come back, its buttons are made
+// again by the count instead of being read as children.
+TEST_F(BottonsTabTest, AStreamKeepsTheSettingsAndMakesTheButtonsAgain) {
+    tab->SetName("buttons");
+    tab->SetButtonsCount(5);
+    tab->SetButtonIndex(2);
+    tab->SetArrowsSize(12);
+    tab->SetSelectVisible(false);
+    tab->SetPageCount(2);
+    tab->SetPageIndex(1);
+    tab->SetButtonIndex(3);
+    TMemoryStream stream;
+    TWriter writer(stream);
+    writer.WriteRootComponent(tab);
+    stream.SetPosition(0);
+
+    HBottonsTab copy(nullptr);
+    TReader reader(stream);
+    reader.ReadRootComponent(&copy);
+    EXPECT_EQ(copy.GetButtonsCount(), 5);
+    EXPECT_EQ(copy.ControlCount(), 8);
+    EXPECT_EQ(copy.GetButtonIndex(), 3);
+    EXPECT_TRUE(copy.GetButton(3)->GetDown());
+    EXPECT_EQ(copy.GetArrowsSize(), 12);
+    EXPECT_FALSE(copy.GetSelectVisible());
+    EXPECT_EQ(copy.GetPageCount(), 2);
+    EXPECT_EQ(copy.GetPageIndex(), 1);
 }
 }  // namespace

@@ -43,4 +43,6 @@ void PaletteFixture::SelectTabInWindow(TCustomTabControl& tabs, int index) {
     ProcessMessages();
 }
 
-LRESULT PaletteFixture::AskToLeaveTab(TCustomTabControl& tabs) { return NotifyParent(tabs, static_cast<UINT>(TCN_SELCHANGING)); }
+LRESULT PaletteFixture::AskToLeaveTab(TCustomTabControl& tabs) {
+    return NotifyParent(tabs, static_cast<UINT>(TCN_SELCHANGING));
+}

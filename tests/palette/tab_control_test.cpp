@@ -7,6 +7,9 @@
 
 #include "palette_fixture.h"
 #include "support/controls/tab_control.h"
+#include "support/framework/reader.h"
+#include "support/framework/stream.h"
+#include "support/framework/writer.h"
 #include "support/win32/message_loop.h"
 
 namespace {
@@ -147,5 +150,22 @@ TEST_F(TabControlTest, OwnerDrawnTabsAreDrawnByOnDrawTab) {
     ProcessMessages();
     EXPECT_EQ(drawn, std::vector<int>{0});
     EXPECT_EQ(tabs->DrawingContext(), nullptr);
+}
+TEST_F(TabControlTest, AStreamKeepsTheTabsAndTheCurrentOne) {
+    tabs->SetName("pgForms");
+    tabs->SetTabIndex(2);
+    tabs->SetTabPosition(tpBottom);
+    TMemoryStream stream;
+    TWriter writer(stream);
+    writer.WriteRootComponent(tabs);
+    stream.SetPosition(0);
+
+    TTabControl copy(nullptr);
+    TReader reader(stream);
+    reader.ReadRootComponent(&copy);
+    ASSERT_EQ(copy.GetTabs()->Count(), 3);
+    EXPECT_EQ((*copy.GetTabs())[2], "three.osk");
+    EXPECT_EQ(copy.GetTabIndex(), 2);
+    EXPECT_EQ(copy.GetTabPosition(), tpBottom);
 }
 }  // namespace

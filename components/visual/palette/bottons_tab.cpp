@@ -56,7 +56,10 @@ HTabButton* HCustomBottonsTab::GetButton(int index) const {
         child = index + kSpecialButtons;
     else if (index >= -BTN_RIGHT && index <= -BTN_SELECT)
         child = -index - 1;
-    return child >= 0 && child < ControlCount() ? dynamic_cast<HTabButton*>(Controls(child)) : nullptr;
+    if (child < 0 || child >= ControlCount()) return nullptr;
+    // A button whose Tag is not its place is another's: the child list was tampered with.
+    auto* button = dynamic_cast<HTabButton*>(Controls(child));
+    return button && button->GetTag() == child ? button : nullptr;
 }
 
 HTabButton& HCustomBottonsTab::NeededButton(int index, const char* expression, std::source_location where) const {

@@ -27,7 +27,7 @@ public:
     ~HCustomBottonsTab() override;
 
     // Palette button index for 0 <= index < ButtonsCount, the special button with constant
-    // -index for -3 <= index <= -1, null otherwise.
+    // -index for -3 <= index <= -1, null otherwise and where the child list was tampered with.
     HTabButton* GetButton(int index) const;
     // A new button as the last child, in the group of the palette; a palette button is
     // announced by OnButtonCreated.

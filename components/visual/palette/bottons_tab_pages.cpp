@@ -43,6 +43,8 @@ void HCustomBottonsTab::SetPageIndex(int index) {
     index = GetPageCount() > 0 ? std::clamp(index, 0, GetPageCount() - 1) : -1;
     SetTabIndex(index);
     pageIndex_ = index;
+    // A stream restores the page after the button, which stays chosen.
+    if (ComponentState() & (csReading | csLoading)) return;
     SetButtonIndex(-1);
     OnPageSelect(this);
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -33,7 +34,11 @@ bool ReadBitmapResource(const char* name, HBitmap& picture) {
     if (!data || size < sizeof(BITMAPINFOHEADER)) return false;
     BITMAPINFOHEADER header;
     std::memcpy(&header, data, sizeof header);
-    const DWORD paletteBytes = header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) * 4 : 0;
+    DWORD paletteBytes = 0;
+    if (header.biBitCount <= 8) {
+        const DWORD colours = header.biClrUsed ? std::min<DWORD>(header.biClrUsed, 256) : 1u << header.biBitCount;
+        paletteBytes = colours * 4;
+    }
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"
     file.bfSize = static_cast<DWORD>(sizeof file + size);
@@ -51,7 +56,9 @@ bool ReadBitmapResource(const char* name, HBitmap& picture) {
     return true;
 }
 
-uint32_t OpaqueArgbOf(uint32_t rgb) { return 0xFF000000u | (rgb & 0xFFu) << 16 | (rgb & 0xFF00u) | (rgb >> 16 & 0xFFu); }
+uint32_t OpaqueArgbOf(uint32_t rgb) {
+    return 0xFF000000u | (rgb & 0xFFu) << 16 | (rgb & 0xFF00u) | (rgb >> 16 & 0xFFu);
+}
 }  // namespace
 
 void LoadSysImages(TImageList& list) {
