@@ -96,6 +96,19 @@ TRect TCustomTabControl::TabRect(int index) const {
     return window->TabArea(index);
 }
 
+void TCustomTabControl::ActivateHint(TPoint screenPosition) {
+    ITabControlWindow* window = Window();
+    if (!window) return;
+    if (GetHint().empty())
+        window->HideHint();
+    else
+        window->ShowHintAt(GetHint(), screenPosition);
+}
+
+void TCustomTabControl::CancelHint() {
+    if (ITabControlWindow* window = Window()) window->HideHint();
+}
+
 bool TCustomTabControl::CanChange() {
     bool allow = true;
     OnChanging(this, allow);

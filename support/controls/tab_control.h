@@ -2,6 +2,8 @@
 // fills itself. Unlike a page control it owns no pages; its tabs are a list of captions.
 #pragma once
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "support/framework/strings.h"
 #include "support/framework/win_control.h"
@@ -22,6 +24,9 @@ public:
     // The tab under a client position, or -1.
     virtual int TabAt(TPoint position) const = 0;
     virtual TRect TabArea(int index) const = 0;
+    // A hint shown at once at a screen position until it is hidden; another text replaces it.
+    virtual void ShowHintAt(const std::string& text, TPoint screenPosition) = 0;
+    virtual void HideHint() = 0;
 };
 
 class TCustomTabControl : public TWinControl {
@@ -69,6 +74,10 @@ public:
     int IndexOfTabAt(int x, int y) const;
     // The bounds of a tab in client coordinates; empty for an index outside the tabs.
     TRect TabRect(int index) const;
+    // Shows Hint at once near a screen position, as a hint for one tab; CancelHint takes it away.
+    // Without a window or with an empty Hint nothing shows.
+    void ActivateHint(TPoint screenPosition);
+    void CancelHint();
 
     // The window asks whether the user may leave the current tab: OnChanging decides.
     bool ChangeAllowed() { return CanChange(); }
@@ -113,6 +122,7 @@ private:
     void LookChanged();
     void TabsChanged();
     const ITabControlWindow* Window() const;
+    ITabControlWindow* Window() { return const_cast<ITabControlWindow*>(std::as_const(*this).Window()); }
 
     std::unique_ptr<TStrings> tabs_;
     int tabIndex_ = -1;

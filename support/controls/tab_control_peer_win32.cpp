@@ -76,6 +76,7 @@ TTabControlPeer::TTabControlPeer(TWinControl& control)
       }) {}
 
 TTabControlPeer::~TTabControlPeer() {
+    if (hint_) DestroyWindow(hint_);
     if (images_) ImageList_Destroy(images_);
 }
 
@@ -132,6 +133,39 @@ TRect TTabControlPeer::TabArea(int index) const {
     RECT area{};
     if (!SendMessageW(Wnd(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&area))) return {};
     return {area.left, area.top, area.right, area.bottom};
+}
+
+// One tool for the whole window, placed by us rather than by the mouse.
+TTTOOLINFOW TTabControlPeer::HintTool(wchar_t* text) const {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = Wnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(Wnd());
+    tool.lpszText = text;
+    return tool;
+}
+
+void TTabControlPeer::ShowHintAt(const std::string& text, TPoint screenPosition) {
+    std::wstring wide = Utf8ToWide(text);
+    TTTOOLINFOW tool = HintTool(wide.data());
+    if (!hint_) {
+        hint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
+                                0, 0, Wnd(), nullptr, nullptr, nullptr);
+        if (!hint_) return;
+        SendMessageW(hint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(hint_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Below the mouse pointer, as hints appear.
+    constexpr int kBelowPointer = 20;
+    SendMessageW(hint_, TTM_TRACKPOSITION, 0, MAKELPARAM(screenPosition.X, screenPosition.Y + kBelowPointer));
+    SendMessageW(hint_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TTabControlPeer::HideHint() {
+    if (!hint_) return;
+    TTTOOLINFOW tool = HintTool(nullptr);
+    SendMessageW(hint_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool TTabControlPeer::ParentNotified(UINT message, LPARAM lParam, LRESULT& result) {

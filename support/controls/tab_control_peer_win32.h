@@ -17,6 +17,8 @@ public:
     TRect DisplayArea(int width, int height) const override;
     int TabAt(TPoint position) const override;
     TRect TabArea(int index) const override;
+    void ShowHintAt(const std::string& text, TPoint screenPosition) override;
+    void HideHint() override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -29,6 +31,9 @@ private:
     void ShowImages();
     void ShowTabs();
     void Paint();
+    TTTOOLINFOW HintTool(wchar_t* text) const;
+
+    HWND hint_ = nullptr;
 
     TParentNotifyHook hook_;
     HIMAGELIST images_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "palette_fixture.h"
@@ -151,6 +152,51 @@ TEST_F(TabControlTest, OwnerDrawnTabsAreDrawnByOnDrawTab) {
     EXPECT_EQ(drawn, std::vector<int>{0});
     EXPECT_EQ(tabs->DrawingContext(), nullptr);
 }
+// The window of a hint this thread shows, or null.
+HWND ShownHint() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND wnd, LPARAM param) -> BOOL {
+            wchar_t name[32] = {};
+            GetClassNameW(wnd, name, 32);
+            if (std::wstring(name) != TOOLTIPS_CLASSW || !IsWindowVisible(wnd)) return TRUE;
+            *reinterpret_cast<HWND*>(param) = wnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(TabControlTest, AHintShowsAtOnceNearThePointUntilCancelled) {
+    tabs->SetHint("C:\\layouts\\two.osk");
+    tabs->ActivateHint({300, 300});
+    HWND hint = ShownHint();
+    ASSERT_NE(hint, nullptr);
+    RECT where{};
+    GetWindowRect(hint, &where);
+    EXPECT_NEAR(where.left, 300, 30);
+    EXPECT_GT(where.top, 300);
+    wchar_t text[64] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = WndOf(*tabs);
+    tool.uId = reinterpret_cast<UINT_PTR>(WndOf(*tabs));
+    tool.lpszText = text;
+    SendMessageW(hint, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::wstring(text), L"C:\\layouts\\two.osk");
+    tabs->CancelHint();
+    EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(TabControlTest, AnEmptyHintShowsNothing) {
+    tabs->SetHint("first");
+    tabs->ActivateHint({300, 300});
+    tabs->SetHint("");
+    tabs->ActivateHint({300, 300});
+    EXPECT_EQ(ShownHint(), nullptr);
+}
+
 TEST_F(TabControlTest, AStreamKeepsTheTabsAndTheCurrentOne) {
     tabs->SetName("pgForms");
     tabs->SetTabIndex(2);
