@@ -13,20 +13,20 @@
 namespace {
 // Presses OK on every dialog box this process shows from now on, so that the fatal message
 // of an assertion does not wait for a user.
+BOOL CALLBACK PressOkOnOwnDialog(HWND wnd, LPARAM) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(wnd, &process);
+    char className[16] = {};
+    GetClassNameA(wnd, className, sizeof className);
+    const bool ownDialog = process == GetCurrentProcessId() && std::strcmp(className, "#32770") == 0;
+    if (ownDialog) PostMessageW(wnd, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
 void DismissMessageBoxesFromNowOn() {
     std::thread([] {
         for (;;) {
-            EnumWindows(
-                [](HWND wnd, LPARAM) -> BOOL {
-                    DWORD process = 0;
-                    GetWindowThreadProcessId(wnd, &process);
-                    char className[16] = {};
-                    GetClassNameA(wnd, className, sizeof className);
-                    if (process == GetCurrentProcessId() && std::strcmp(className, "#32770") == 0)
-                        PostMessageW(wnd, WM_COMMAND, IDOK, 0);
-                    return TRUE;
-                },
-                0);
+            EnumWindows(&PressOkOnOwnDialog, 0);
             Sleep(50);
         }
     }).detach();

@@ -152,19 +152,18 @@ TEST_F(TabControlTest, OwnerDrawnTabsAreDrawnByOnDrawTab) {
     EXPECT_EQ(drawn, std::vector<int>{0});
     EXPECT_EQ(tabs->DrawingContext(), nullptr);
 }
+BOOL CALLBACK KeepShownHint(HWND wnd, LPARAM found) {
+    wchar_t name[32] = {};
+    GetClassNameW(wnd, name, 32);
+    if (std::wstring(name) != TOOLTIPS_CLASSW || !IsWindowVisible(wnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = wnd;
+    return FALSE;
+}
+
 // The window of a hint this thread shows, or null.
 HWND ShownHint() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND wnd, LPARAM param) -> BOOL {
-            wchar_t name[32] = {};
-            GetClassNameW(wnd, name, 32);
-            if (std::wstring(name) != TOOLTIPS_CLASSW || !IsWindowVisible(wnd)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = wnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), &KeepShownHint, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
