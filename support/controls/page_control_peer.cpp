@@ -8,13 +8,10 @@
 
 #include "support/win32/wide_text.h"
 
-TPageControlPeer::TPageControlPeer(TWinControl& control) : TWin32WindowPeer(control), hookedParent_(control.Parent()) {
-    if (hookedParent_) AddWindowMessageHook(*hookedParent_, hook_);
-}
-
-TPageControlPeer::~TPageControlPeer() {
-    if (hookedParent_) RemoveWindowMessageHook(*hookedParent_, hook_);
-}
+TPageControlPeer::TPageControlPeer(TWinControl& control)
+    : TWin32WindowPeer(control), hook_(*this, [this](UINT message, LPARAM lParam, LRESULT& result) {
+          return ParentNotified(message, lParam, result);
+      }) {}
 
 void TPageControlPeer::CreateParams(TCreateParams& params) {
     TWin32WindowPeer::CreateParams(params);
@@ -51,11 +48,10 @@ void TPageControlPeer::ShowTabs() {
     }
 }
 
-bool TPageControlPeer::TSelectionHook::HandleMessage(HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message != WM_NOTIFY) return false;
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom != peer_.Wnd() || header->code != static_cast<UINT>(TCN_SELCHANGE)) return false;
-    peer_.PageControl().SelectedInWindow(static_cast<int>(SendMessageW(peer_.Wnd(), TCM_GETCURSEL, 0, 0)));
+bool TPageControlPeer::ParentNotified(UINT message, LPARAM lParam, LRESULT& result) {
+    if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(TCN_SELCHANGE))
+        return false;
+    PageControl().SelectedInWindow(static_cast<int>(SendMessageW(Wnd(), TCM_GETCURSEL, 0, 0)));
     result = 0;
     return true;
 }

@@ -9,6 +9,8 @@
 #include "modal_form_peer.h"
 #include "page_control_peer.h"
 #include "support/win32/window_system.h"
+#include "tab_control_peer_win32.h"
+#include "tab_set_peer_win32.h"
 #include "tab_sheet_peer.h"
 #include "up_down_peer.h"
 
@@ -24,5 +26,7 @@ void InstallStandardControls() {
     RegisterWindowPeerMaker(TTabSheet::StaticClass(), MakeWindowPeer<TTabSheetPeer>);
     RegisterWindowPeerMaker(TUpDown::StaticClass(), MakeWindowPeer<TUpDownPeer>);
     RegisterWindowPeerMaker(TModalForm::StaticClass(), MakeWindowPeer<TModalFormPeer>);
+    RegisterWindowPeerMaker(TCustomTabControl::StaticClass(), MakeWindowPeer<TTabControlPeer>);
+    RegisterWindowPeerMaker(TTabSet::StaticClass(), MakeWindowPeer<TTabSetPeer>);
     installed = true;
 }

@@ -16,21 +16,30 @@ const std::string& TStrings::operator[](int index) const {
 void TStrings::Put(int index, const std::string& line) {
     (void)(*this)[index];
     lines_[static_cast<size_t>(index)] = line;
+    Changed();
 }
 
 int TStrings::Add(const std::string& line) {
     lines_.push_back(line);
+    Changed();
     return Count() - 1;
 }
 
 void TStrings::Insert(int index, const std::string& line) {
     if (index < 0 || index > Count()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     lines_.insert(lines_.begin() + index, line);
+    Changed();
 }
 
 void TStrings::Delete(int index) {
     (void)(*this)[index];
     lines_.erase(lines_.begin() + index);
+    Changed();
+}
+
+void TStrings::Clear() {
+    lines_.clear();
+    Changed();
 }
 
 int TStrings::IndexOf(const std::string& line) const {
@@ -57,6 +66,7 @@ void TStrings::SetText(const std::string& text) {
         lines_.push_back(text.substr(start, end - start));
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
+    Changed();
 }
 
 void TStrings::SetTextBuf(const char* text) { SetText(text ? std::string(text) : std::string()); }
@@ -64,6 +74,7 @@ void TStrings::SetTextBuf(const char* text) { SetText(text ? std::string(text) :
 void TStrings::Assign(const TPersistent* source) {
     if (auto* strings = dynamic_cast<const TStrings*>(source)) {
         lines_ = strings->lines_;
+        Changed();
         return;
     }
     TPersistent::Assign(source);

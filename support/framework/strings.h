@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "event.h"
 #include "persistent.h"
 
 class TStrings : public TPersistent {
@@ -15,7 +16,7 @@ public:
     int Add(const std::string& line);
     void Insert(int index, const std::string& line);
     void Delete(int index);
-    void Clear() { lines_.clear(); }
+    void Clear();
     int IndexOf(const std::string& line) const;  // case-insensitive; -1 when absent
 
     // Each line followed by CR LF.
@@ -28,7 +29,12 @@ public:
     void Assign(const TPersistent* source) override;
     void DefineProperties(TFiler& filer) override;
 
+    // After every change of the lines, so that an owner can show them.
+    TEvent<TObject*> OnChange;
+
 private:
+    void Changed() { OnChange(this); }
+
     std::vector<std::string> lines_;
 };
 
