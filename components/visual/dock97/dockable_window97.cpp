@@ -50,7 +50,7 @@ void TCustomDockableWindow97::SetDockedTo(TDock97* dock) {
     if (dock) SetHomeForm(RootOf(dock));
     // A floating window's window is a top-level one: docked it needs a child window.
     if (!old) DestroyHandle();
-    SetParent(dock);
+    TWinControl::SetParent(dock);
     if (old) old->ArrangeWindows();
     if (dock) {
         ApplyClientSize(width, height);
@@ -65,6 +65,14 @@ void TCustomDockableWindow97::SetDockedTo(TDock97* dock) {
     DockStateChanged();
     OnDockChanged(this);
     DoMove();
+}
+
+void TCustomDockableWindow97::SetParent(TWinControl* parent) {
+    auto* dock = dynamic_cast<TDock97*>(parent);
+    if (dock || !parent)
+        SetDockedTo(dock);
+    else
+        TWinControl::SetParent(parent);
 }
 
 void TCustomDockableWindow97::SetDockRow(int value) {

@@ -19,6 +19,9 @@ public:
     // position the window is not DockableTo is refused and changes nothing.
     void SetDockedTo(TDock97* dock);
     bool Floating() const { return GetDockedTo() == nullptr; }
+    // A dock or no parent docks or floats the window as SetDockedTo does, so that streams
+    // and the designer, which set parents, dock it the same way.
+    void SetParent(TWinControl* parent) override;
     int GetDockRow() const { return dockRow_; }
     void SetDockRow(int value);
     int GetDockPos() const { return dockPos_; }
