@@ -130,16 +130,6 @@ TEST_F(DockLayout, DockingAndFloatingAreAnnounced) {
     EXPECT_EQ(dockChanges, 2);
 }
 
-TEST_F(DockLayout, CloseHidesTheWindowAndTellsItsOwner) {
-    auto* window = MakeWindow(100, 30);
-    bool closed = false, visibleSeen = true;
-    window->OnClose = [&](TObject*) { closed = true; };
-    window->OnVisibleChanged = [&](TObject*) { visibleSeen = window->GetVisible(); };
-    window->Close();
-    EXPECT_TRUE(closed);
-    EXPECT_FALSE(visibleSeen);
-    EXPECT_FALSE(window->GetVisible());
-}
 
 TEST_F(DockLayout, ADockGoingAwayIsForgottenByTheWindowsThatNameIt) {
     auto* window = new HToolWindow97(&form);

@@ -228,18 +228,6 @@ TEST_F(Placement, SizesAndIndexesNoWindowCanTakeKeepItUsable) {
     EXPECT_EQ(palette->GetTop(), 0);
 }
 
-TEST_F(Placement, ValuesOfAnotherKindReadAsTheirDefaults) {
-    palette->SetDockedTo(nullptr);
-    palette->SetFloatingPosition({120, 110});
-    HConfigItem key;
-    key.Write("Float", "no");
-    key.Write("X", "far away");
-    key.Write("W", 2.5);
-    LoadToolwindow(palette, &key);
-    EXPECT_TRUE(palette->Floating());
-    EXPECT_EQ(palette->GetLeft(), 120);
-    EXPECT_EQ(palette->ClientWidth(), 150);
-}
 
 TEST_F(Placement, AGivenDockFunctionDecidesWhereTheWindowGoes) {
     HConfigItem key;
@@ -254,15 +242,6 @@ TEST_F(Placement, AGivenDockFunctionDecidesWhereTheWindowGoes) {
     EXPECT_EQ(palette->GetDockedTo(), bottom);
 }
 
-TEST_F(Placement, NoWindowOrNoKeyIsLeftAlone) {
-    HConfigItem key;
-    SaveToolwindow(nullptr, &key, 0);
-    EXPECT_TRUE(key.Empty());
-    SaveToolwindow(palette, nullptr, 0);
-    LoadToolwindow(nullptr, &key);
-    LoadToolwindow(palette, nullptr);
-    EXPECT_TRUE(palette->Floating());
-}
 
 TEST_F(Placement, RemovingTheStorageDetachesTheLinkAndLaterMovesWriteNothing) {
     delete cfg;
@@ -273,10 +252,3 @@ TEST_F(Placement, RemovingTheStorageDetachesTheLinkAndLaterMovesWriteNothing) {
     EXPECT_EQ(palette->GetDockedTo(), top);
 }
 
-TEST_F(Placement, AnotherLinkCannotReplaceTheWindowsOwn) {
-    HStorageLink* own = palette->GetStorage();
-    HStorageLink other;
-    palette->SetStorage(&other);
-    EXPECT_EQ(palette->GetStorage(), own);
-    EXPECT_EQ(own->GetKeyPath(), "Palette");
-}

@@ -28,9 +28,21 @@ TDock97::TDock97(TComponent* owner) : TWinControl(owner) {
 
 void TDock97::SetPosition(TDockPosition value) {
     if (value == position_) return;
+    // The grip goes to another edge: the windows keep their client size in a new frame.
+    std::vector<std::pair<TCustomDockableWindow97*, TPoint>> clientSizes;
+    for (TCustomDockableWindow97* window : DockedWindows())
+        clientSizes.push_back({window, {window->ClientWidth(), window->ClientHeight()}});
     position_ = value;
     SetAlign(AlignOf(value));
-    for (TCustomDockableWindow97* window : DockedWindows()) window->DockStateChanged();
+    for (auto& [window, size] : clientSizes) {
+        if (window->HandleAllocated()) {
+            window->DestroyHandle();
+            window->HandleNeeded();
+        }
+        window->SetClientWidth(size.X);
+        window->SetClientHeight(size.Y);
+        window->DockStateChanged();
+    }
     ArrangeWindows();
     PropertyChanged("Position");
 }

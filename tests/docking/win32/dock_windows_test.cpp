@@ -256,3 +256,21 @@ TEST_F(DockWindows, AStoredPlacementFollowsTheWindowThroughItsDrags) {
     EXPECT_EQ(key->Read("W", -1), 160);
     window->GetStorage()->SetStorage(nullptr);
 }
+
+TEST_F(DockWindows, ADockTurnedToAnotherEdgeMovesTheGripOfItsWindows) {
+    window->SetDockedTo(top);
+    ProcessMessages();
+    top->SetPosition(dpRight);
+    ProcessMessages();
+    HWND wnd = WndOf(*window);
+    RECT bounds, client;
+    GetWindowRect(wnd, &bounds);
+    GetClientRect(wnd, &client);
+    EXPECT_EQ(client.right, 160);
+    EXPECT_EQ(client.bottom, 80);
+    POINT origin{0, 0};
+    ClientToScreen(wnd, &origin);
+    EXPECT_EQ(origin.y - bounds.top, window->FrameInsets().Top);
+    EXPECT_GT(window->FrameInsets().Top, window->FrameInsets().Left);
+    EXPECT_EQ(GetAncestor(wnd, GA_PARENT), WndOf(*top));
+}
