@@ -40,10 +40,13 @@ public:
     const std::vector<TPropInfo>& Properties() const { return properties_; }
     const TPropInfo* FindProperty(const std::string& name) const;
     const TPublishedMethod* FindMethod(const std::string& name) const;
+    // Published component fields, ancestors' first.
+    const std::vector<TPublishedField>& Fields() const { return fields_; }
 
     // Used while the class is declared.
     TPropInfo& AddProperty(TPropInfo info);
     void AddMethod(TPublishedMethod method);
+    void AddField(TPublishedField field);
 
 private:
     std::string name_;
@@ -51,4 +54,5 @@ private:
     Factory factory_;
     std::vector<TPropInfo> properties_;
     std::vector<TPublishedMethod> methods_;
+    std::vector<TPublishedField> fields_;
 };
