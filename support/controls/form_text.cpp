@@ -24,6 +24,16 @@ void CheckRootClass(TReader& reader, const TComponent& form) {
     reader.Stream().SetPosition(0);
 }
 
+// A second form of a class under one owner is named as the first with a number after it.
+std::string UniqueFormName(const TComponent& form, const std::string& stored) {
+    const TComponent* owner = form.Owner();
+    if (!owner || !owner->FindComponent(stored)) return stored;
+    for (int number = 1;; ++number) {
+        std::string name = stored + "_" + std::to_string(number);
+        if (!owner->FindComponent(name)) return name;
+    }
+}
+
 void FinishLoading(TComponent& form) {
     for (int i = 0; i < form.ComponentCount(); ++i)
         if (TComponent* component = form.Components(i); component->IsLoading()) component->Loaded();
@@ -54,6 +64,9 @@ void ReadFormText(TComponent& form, std::string_view text, const std::string& so
         CheckRootClass(reader, form);
         reader.SetOwner(&form);
         reader.SetKeepRootName(!form.GetName().empty());
+        reader.OnSetName = [&form](TReader&, TComponent* component, std::string& name) {
+            if (component == &form) name = UniqueFormName(form, name);
+        };
         reader.BeginReferences();
         try {
             reader.ReadRootComponent(&form);

@@ -113,6 +113,18 @@ TEST(FormTextTest, ReadsPropertiesComponentsFieldsAndHandlers) {
     EXPECT_EQ(form.clicks, 1);
 }
 
+TEST(FormTextTest, TwoFormsOfAClassUnderOneOwnerGetNamesOfTheirOwn) {
+    InstallStandardControls();
+    TComponent owner(nullptr);
+    auto* first = new TProbeForm(&owner);
+    auto* second = new TProbeForm(&owner);
+    ReadFormText(*first, kGood, "probe");
+    ReadFormText(*second, kGood, "probe");
+    EXPECT_EQ(first->GetName(), "Probe");
+    EXPECT_EQ(second->GetName(), "Probe_1");
+    EXPECT_NE(second->Title, nullptr);
+}
+
 TEST(FormTextTest, FaultsAreNamedAndLeaveNothingBehind) {
     const std::string broken = kGood.substr(0, kGood.size() - 4);  // no closing "end"
     EXPECT_NE(ReadError(broken).find("probe"), std::string::npos);

@@ -5,6 +5,7 @@
 #include "support/controls/button.h"
 #include "support/controls/standard_controls.h"
 #include "support/framework/std_controls.h"
+#include "support/win32/form.h"
 
 namespace {
 constexpr const char* kDefaultCaption = "Редактор";
@@ -85,6 +86,34 @@ TEST_F(TextEditorTest, EscCancelsAndCtrlEnterAccepts) {
     EXPECT_TRUE(ctrlEnter.SawForm());
     // The memo's caret starts at the beginning; Ctrl+Enter adds no line break of its own.
     EXPECT_EQ(text, "dabc");
+}
+
+TEST_F(TextEditorTest, CtrlEnterAcceptsEvenWithTheFocusOnTheCloseButton) {
+    std::string text = "abc";
+    TModalRobot robot(kDefaultCaption);
+    robot.Then(TypeIntoMemo(L"d"))
+        .Then([](TModalForm& form, HWND) {
+            SetFocus(static_cast<HWND>(EditorOf(form).btnClose->Handle()));
+            HoldControl(true);
+        })
+        .PressKey(VK_RETURN);
+    EXPECT_TRUE(HTextEditor(text, "", -1));
+    EXPECT_EQ(text, "dabc");
+}
+
+TEST_F(TextEditorTest, TheActiveFormIsDisabledWhileTheEditorIsUp) {
+    TForm owner(nullptr);
+    owner.SetCaption("Owner");
+    owner.Show();
+    SetActiveWindow(static_cast<HWND>(owner.Handle()));
+    bool ownerEnabled = true;
+    std::string text = "x";
+    TModalRobot robot(kDefaultCaption);
+    robot.Then([&](TModalForm&, HWND) { ownerEnabled = IsWindowEnabled(static_cast<HWND>(owner.Handle())); })
+        .Then(Click(&THMultilineEditorForm::btnOk));
+    EXPECT_TRUE(HTextEditor(text, "", -1));
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(IsWindowEnabled(static_cast<HWND>(owner.Handle())));
 }
 
 TEST_F(TextEditorTest, EnterAndTabAreTypedIntoTheMemo) {

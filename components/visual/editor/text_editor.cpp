@@ -6,11 +6,18 @@
 #include "support/controls/form_resource.h"
 #include "support/controls/memo.h"
 #include "support/win32/module_instance.h"
+#include "support/win32/window_peer.h"
 
 namespace {
+// The window the user worked in, if it is one of ours: the editor is modal to it.
+TComponent* ActiveControl() {
+    TWin32WindowPeer* peer = TWin32WindowPeer::FromHandle(GetActiveWindow());
+    return peer ? &peer->Control() : nullptr;
+}
+
 // The form lives in this library's resources.
 std::unique_ptr<THMultilineEditorForm> MakeEditor(const std::string& caption, int limit) {
-    auto form = CreateForm<THMultilineEditorForm>(nullptr, ModuleInstance());
+    auto form = CreateForm<THMultilineEditorForm>(ActiveControl(), ModuleInstance());
     if (!caption.empty()) form->SetCaption(caption);
     if (limit != -1) form->Memo->SetMaxLength(limit);
     return form;
