@@ -5,6 +5,7 @@
 #include "button.h"
 #include "dialog_button.h"
 #include "support/framework/exceptions.h"
+#include "support/win32/input_events.h"
 #include "support/win32/message_loop.h"
 #include "support/win32/pending_exception.h"
 #include "support/win32/window_peer.h"
@@ -57,7 +58,10 @@ TButton* FocusedButton() {
 }
 }  // namespace
 
-void TModalForm::DeclareProperties(TClassBuilder<TModalForm>&) {}
+void TModalForm::DeclareProperties(TClassBuilder<TModalForm>& c) {
+    c.Property("KeyPreview", &TModalForm::GetKeyPreview, &TModalForm::SetKeyPreview).Default(false);
+    c.Event("OnKeyDown", &TModalForm::OnKeyDown);
+}
 
 TModalForm::TModalForm(TComponent* owner) : TForm(owner) { SetAutoScroll(false); }
 
@@ -91,12 +95,21 @@ void TModalForm::RunModalLoop() {
             modalResult_ = mrCancel;
             break;
         }
-        if (!RunMessageFilters(message) && !IsDialogMessageW(wnd, &message)) {
+        if (!RunMessageFilters(message) && !PreviewKey(message) && !IsDialogMessageW(wnd, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
         RaisePendingWindowException();
     }
+}
+
+bool TModalForm::PreviewKey(MSG& msg) {
+    const HWND wnd = static_cast<HWND>(Handle());
+    if (!keyPreview_ || msg.message != WM_KEYDOWN || (msg.hwnd != wnd && !IsChild(wnd, msg.hwnd))) return false;
+    auto key = static_cast<uint16_t>(msg.wParam);
+    OnKeyDown(this, key, CurrentShiftState());
+    msg.wParam = key;
+    return key == 0;
 }
 
 void TModalForm::PressDefaultButton() {

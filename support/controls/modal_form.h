@@ -1,10 +1,12 @@
 // A form shown modally as a dialog: dialog frame, above other windows, centred on the screen.
 // ShowModal returns once a handler or a button sets a modal result.
 #pragma once
+#include "key_event.h"
 #include "modal_result.h"
 #include "support/win32/form.h"
 
 class TDialogButton;
+struct tagMSG;
 
 class TModalForm : public TForm {
     PENDREL_CLASS(TModalForm, TForm)
@@ -24,13 +26,22 @@ public:
     void PressDefaultButton();
     void PressCancelButton();
 
+    // With key preview, OnKeyDown hears every key that goes down in the form's controls
+    // before they and the dialog keys do; a handler that sets the key to 0 consumes it.
+    bool GetKeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool value) { keyPreview_ = value; }
+    TKeyEvent OnKeyDown;
+
 private:
     void RunModalLoop();
+    // True when OnKeyDown consumed the key of message.
+    bool PreviewKey(tagMSG& message);
     TDialogButton* FindDialogButton(bool wantDefault) const;
     void* OwnerWindow() const;
     void CenterOnScreen();
 
     bool modal_ = false;
+    bool keyPreview_ = false;
     int modalResult_ = mrNone;
 };
 

@@ -4,10 +4,14 @@
 
 #include <commctrl.h>
 
+#include "bevel_draw_win32.h"
 #include "button_peer.h"
 #include "check_box_peer.h"
+#include "memo_peer_win32.h"
 #include "modal_form_peer.h"
 #include "page_control_peer.h"
+#include "control_classes.h"
+#include "support/win32/control_painter.h"
 #include "support/win32/window_system.h"
 #include "tab_control_peer_win32.h"
 #include "tab_set_peer_win32.h"
@@ -28,5 +32,9 @@ void InstallStandardControls() {
     RegisterWindowPeerMaker(TModalForm::StaticClass(), MakeWindowPeer<TModalFormPeer>);
     RegisterWindowPeerMaker(TCustomTabControl::StaticClass(), MakeWindowPeer<TTabControlPeer>);
     RegisterWindowPeerMaker(TTabSet::StaticClass(), MakeWindowPeer<TTabSetPeer>);
+    RegisterWindowPeerMaker(TMemo::StaticClass(), MakeWindowPeer<TMemoPeer>);
+    RegisterWindowPeerMaker(TPanel::StaticClass(), MakeWindowPeer<TPanelPeer>);
+    RegisterControlPainter(TBevel::StaticClass(), &PaintBevel);
+    RegisterStandardControlClasses();
     installed = true;
 }

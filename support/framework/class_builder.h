@@ -132,6 +132,14 @@ public:
                          }});
     }
 
+    // A member that the form's component of that name is stored in when the form is read.
+    template <class C, class F>
+    void Component(const char* name, F* C::*field) {
+        meta_.AddField({name, &F::StaticClass, [field](TObject& self, TObject* component) {
+                            static_cast<T&>(self).*field = static_cast<F*>(component);
+                        }});
+    }
+
 private:
     template <class Value>
     static TPropInfo Describe(const char* name) {

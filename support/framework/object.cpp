@@ -18,6 +18,7 @@ TMetaClass::TMetaClass(std::string name, TClass parent, Factory factory)
     if (parent_) {
         properties_ = parent_->properties_;
         methods_ = parent_->methods_;
+        fields_ = parent_->fields_;
     }
 }
 
@@ -59,4 +60,10 @@ void TMetaClass::AddMethod(TPublishedMethod method) {
             return;
         }
     methods_.push_back(std::move(method));
+}
+
+void TMetaClass::AddField(TPublishedField field) {
+    for (auto& existing : fields_)
+        if (SameText(existing.Name, field.Name)) throw EInvalidOperation("Field " + field.Name + " is published twice in " + name_);
+    fields_.push_back(std::move(field));
 }

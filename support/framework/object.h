@@ -42,10 +42,13 @@ public:
     const TPublishedMethod* FindMethod(const std::string& name) const;
     // Published methods, ancestors' first.
     const std::vector<TPublishedMethod>& Methods() const { return methods_; }
+    // Published component fields, ancestors' first.
+    const std::vector<TPublishedField>& Fields() const { return fields_; }
 
     // Used while the class is declared.
     TPropInfo& AddProperty(TPropInfo info);
     void AddMethod(TPublishedMethod method);
+    void AddField(TPublishedField field);
 
 private:
     std::string name_;
@@ -53,4 +56,5 @@ private:
     Factory factory_;
     std::vector<TPropInfo> properties_;
     std::vector<TPublishedMethod> methods_;
+    std::vector<TPublishedField> fields_;
 };

@@ -55,6 +55,15 @@ struct TPublishedMethod {
     std::function<std::any(TObject* self)> MakeHandler;  // returns that std::function bound to self
 };
 
+// A member of a form class that points at one of the form's components, found by its name
+// when the form is read from its stored text.
+struct TPublishedField {
+    std::string Name;
+    const TMetaClass& (*FieldClass)();  // the class the member is declared with
+    // Stores component (which is of FieldClass or a descendant) in the member of self.
+    std::function<void(TObject& self, TObject* component)> Set;
+};
+
 // Property access by name, for the streaming system and the designer's inspector.
 const TPropInfo* GetPropInfo(const TObject& object, const std::string& name);
 const std::vector<TPropInfo>& GetPropList(const TObject& object);
