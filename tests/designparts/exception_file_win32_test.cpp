@@ -1,13 +1,18 @@
 // A program that fails leaves a report beside itself: the thrower next to this test fails
-// on purpose, and the test reads what its exception dialog wrote.
+// on purpose, and the test reads what its exception dialog wrote. In this process, the
+// dialog takes the errors the application would show.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "components/visual/exceptions/exception_dialog.h"
+#include "support/framework/exceptions.h"
 #include "support/framework/stream.h"
 #include "support/lib/paths.h"
+#include "support/win32/application.h"
 #include "support/win32/wide_text.h"
 
 namespace {
@@ -103,3 +108,47 @@ TEST(ExceptionReportOfAProgram, ReportsOfSeveralRunsCollectInTheFile) {
         ++count;
     EXPECT_EQ(count, 2u);
 }
+
+namespace {
+class InProcessDialog : public ::testing::Test {
+protected:
+    InProcessDialog() {
+        HExceptionDialog::SetPresenter([this](const std::string&, const std::string& text) { shown.push_back(text); });
+        dialog.OnReport = [this](TObject*, const std::string& text) { report = text; };
+        dialog.SetOptions({vclxEnabled});
+    }
+    ~InProcessDialog() override { HExceptionDialog::SetPresenter(nullptr); }
+
+    HExceptionDialog dialog{nullptr};
+    std::vector<std::string> shown;
+    std::string report;
+};
+
+TEST_F(InProcessDialog, TheApplicationsErrorsGoToTheEnabledDialogWithTheStackOfTheirThrow) {
+    try {
+        throw EReadError("Stream read error");
+    } catch (const std::exception& error) {
+        Application().ShowException(error);
+    }
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].find("Stream read error\n\nEReadError"), 0u);
+    EXPECT_FALSE(Has(report, "taken where the error was reported")) << report;
+    EXPECT_TRUE(Has(report, "designparts_test.exe")) << report;
+}
+
+TEST_F(InProcessDialog, AnEarlierCaughtThrowDoesNotLendItsStackToAnotherError) {
+    try {
+        throw EReadError("caught and forgotten");
+    } catch (const std::exception&) {
+    }
+    dialog.ShowException(EConvertError("never thrown"));
+    EXPECT_TRUE(Has(report, "taken where the error was reported")) << report;
+}
+
+TEST_F(InProcessDialog, ADisabledDialogLeavesTheErrorsToTheApplication) {
+    dialog.SetOptions({vclxDumpToFile});
+    EXPECT_FALSE(Application().OnException);
+    dialog.SetOptions({vclxEnabled});
+    EXPECT_TRUE(Application().OnException);
+}
+}  // namespace

@@ -7,7 +7,7 @@
 void InstallExceptionHooks() {}
 void RemoveExceptionHooks() {}
 
-void CaptureThrowSite(TExceptionReport& report, TExceptionOptions) {
+void CaptureThrowSite(TExceptionReport& report, TExceptionOptions, const std::exception&) {
     report.Notes.push_back("Call stack not available on this system");
 }
 

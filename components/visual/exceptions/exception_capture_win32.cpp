@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <unwind.h>
+
 #include "support/lib/format.h"
 #include "support/lib/paths.h"
 #include "support/win32/application.h"
@@ -16,8 +18,13 @@ constexpr size_t kCallBytes = 16;
 constexpr size_t kStackBytes = 256;
 constexpr size_t kDataBytes = 64;
 
-// The stack of the latest throw on this thread, seen as it was raised, before unwinding.
-thread_local std::vector<uint64_t> lastThrowStack;
+// The latest throw on this thread, seen as it was raised, before unwinding: the object thrown
+// and the stack.
+struct TThrowSite {
+    const void* Object = nullptr;
+    std::vector<uint64_t> Stack;
+};
+thread_local TThrowSite lastThrow;
 PVOID vectoredHandler = nullptr;
 LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
 bool hooksInstalled = false;
@@ -205,9 +212,19 @@ TExceptionReport FaultReport(const EXCEPTION_POINTERS& info, TExceptionOptions o
     return report;
 }
 
+// The object a throw raises: the GCC runtime passes its unwind header, which the object
+// follows; the other compilers pass the object itself second.
+const void* ThrownObject(const EXCEPTION_RECORD& record) {
+    if (record.ExceptionCode == kGccThrow && record.NumberParameters >= 1)
+        return reinterpret_cast<const _Unwind_Exception*>(record.ExceptionInformation[0]) + 1;
+    if (record.ExceptionCode == kMsvcThrow && record.NumberParameters >= 2)
+        return reinterpret_cast<const void*>(record.ExceptionInformation[1]);
+    return nullptr;
+}
+
 LONG CALLBACK RememberThrowSite(EXCEPTION_POINTERS* info) {
     const DWORD code = info->ExceptionRecord->ExceptionCode;
-    if (code == kGccThrow || code == kMsvcThrow) lastThrowStack = CaptureHere(1);
+    if (code == kGccThrow || code == kMsvcThrow) lastThrow = {ThrownObject(*info->ExceptionRecord), CaptureHere(1)};
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
@@ -251,11 +268,14 @@ void DropRaisingFrames(std::vector<uint64_t>& addresses) {
     }
 }
 
-void CaptureThrowSite(TExceptionReport& report, TExceptionOptions options) {
-    // Without a stack seen at the throw (compilers that throw without the system) the stack is that of the report.
-    std::vector<uint64_t> addresses = lastThrowStack.empty() ? CaptureHere(1) : lastThrowStack;
-    if (lastThrowStack.empty()) report.Notes.push_back("Call stack taken where the error was reported");
-    lastThrowStack.clear();
+void CaptureThrowSite(TExceptionReport& report, TExceptionOptions options, const std::exception& error) {
+    // The stack seen at the throw belongs to this error only if the same object was thrown;
+    // otherwise (an error never thrown, compilers that throw without the system) the stack
+    // is that of the report.
+    const bool seen = lastThrow.Object && lastThrow.Object == dynamic_cast<const void*>(&error);
+    std::vector<uint64_t> addresses = seen ? lastThrow.Stack : CaptureHere(1);
+    if (!seen) report.Notes.push_back("Call stack taken where the error was reported");
+    lastThrow = {};
     DropRaisingFrames(addresses);
     AddFrames(report, addresses, options);
     if (options.Contains(vclxReadCode) && !addresses.empty())

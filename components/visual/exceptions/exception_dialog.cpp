@@ -92,7 +92,7 @@ void HExceptionDialog::ShowException(const std::exception& error) {
         TExceptionReport report;
         report.ClassName = ExceptionClassName(error);
         report.Message = error.what();
-        CaptureThrowSite(report, options_);
+        CaptureThrowSite(report, options_, error);
         Deliver(report);
     } catch (...) {
         // The reporter of last resort must not fail in turn.
