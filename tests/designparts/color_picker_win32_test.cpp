@@ -100,6 +100,18 @@ TEST_F(ColorPickerWindow, ChoosingACellInTheGridSelectsItsColourAndClosesTheGrid
     EXPECT_EQ(OpenColorPaletteWindow(), nullptr);
 }
 
+TEST_F(ColorPickerWindow, TheKeyboardOpensTheGridButNotWhenThePickerIsDisabled) {
+    SendMessageW(Wnd(), WM_KEYDOWN, VK_SPACE, 0);
+    ASSERT_NE(OpenColorPaletteWindow(), nullptr);
+    DestroyWindow(OpenColorPaletteWindow());
+    SendMessageW(Wnd(), WM_SYSKEYDOWN, VK_DOWN, 0);
+    ASSERT_NE(OpenColorPaletteWindow(), nullptr);
+    DestroyWindow(OpenColorPaletteWindow());
+    picker->SetEnabled(false);
+    picker->DropDown();
+    EXPECT_EQ(OpenColorPaletteWindow(), nullptr);
+}
+
 TEST_F(ColorPickerWindow, EscapeClosesTheGridWithoutAChoice) {
     const HWND grid = OpenByClick();
     ASSERT_NE(grid, nullptr);

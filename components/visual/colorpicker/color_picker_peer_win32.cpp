@@ -15,6 +15,15 @@ public:
     using TContainerPeer::TContainerPeer;
 
 protected:
+    // Space, F4 and Alt+Down open the grid from the keyboard.
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const bool opens = (message == WM_KEYDOWN && (wParam == VK_SPACE || wParam == VK_F4)) ||
+                           (message == WM_SYSKEYDOWN && wParam == VK_DOWN);
+        if (!opens) return TContainerPeer::WndProc(message, wParam, lParam);
+        static_cast<TColorPickerButton&>(Control()).DropDown();
+        return 0;
+    }
+
     void PaintClient(HDC dc, const RECT& area) override {
         auto& picker = static_cast<TColorPickerButton&>(Control());
         RECT client{0, 0, picker.GetWidth(), picker.GetHeight()};
