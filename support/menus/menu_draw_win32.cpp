@@ -1,6 +1,7 @@
 #include "support/menus/menu_draw_win32.h"
 
 #include <cstring>
+#include <map>
 
 #include "support/menus/menu_item_layout.h"
 #include "support/menus/menu_item_text.h"
@@ -70,7 +71,24 @@ uint32_t Premultiplied(uint32_t argb, bool dimmed) {
     b = b * alpha / 255;
     return alpha << 24 | r << 16 | g << 8 | b;
 }
+
+std::map<const TMenu*, TMenuItemPainter*>& Painters() {
+    static std::map<const TMenu*, TMenuItemPainter*> painters;
+    return painters;
+}
 }  // namespace
+
+void SetMenuItemPainter(const TMenu& menu, TMenuItemPainter* painter) {
+    if (painter)
+        Painters()[&menu] = painter;
+    else
+        Painters().erase(&menu);
+}
+
+TMenuItemPainter* MenuItemPainter(const TMenu& menu) {
+    const auto it = Painters().find(&menu);
+    return it == Painters().end() ? nullptr : it->second;
+}
 
 HFONT MenuFont() {
     static const TMenuFont font;
@@ -78,6 +96,7 @@ HFONT MenuFont() {
 }
 
 void MeasureOwnerDrawnItem(const TMenu& menu, const TMenuItem& item, MEASUREITEMSTRUCT& measure) {
+    if (TMenuItemPainter* painter = MenuItemPainter(menu)) return painter->Measure(menu, item, measure);
     const TScreenDc screen;
     const TDcSelection font(screen.Get(), MenuFont());
     const TTextExtent size = MeasureMenuItem(item, menu.ItemImage(item),
@@ -87,6 +106,7 @@ void MeasureOwnerDrawnItem(const TMenu& menu, const TMenuItem& item, MEASUREITEM
 }
 
 void DrawOwnerDrawnItem(const TMenu& menu, const TMenuItem& item, const DRAWITEMSTRUCT& draw) {
+    if (TMenuItemPainter* painter = MenuItemPainter(menu)) return painter->Draw(menu, item, draw);
     const HDC dc = draw.hDC;
     const TSavedDcState saved(dc);
     const bool disabled = draw.itemState & (ODS_GRAYED | ODS_DISABLED);

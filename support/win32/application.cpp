@@ -70,6 +70,7 @@ int TApplication::Run() {
 }
 
 void TApplication::ShowException(const std::exception& error) {
+    if (OnException) return OnException(error);
     MessageBoxW(nullptr, Utf8ToWide(error.what()).c_str(), Utf8ToWide(title_).c_str(), MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 

@@ -27,8 +27,10 @@ public:
     // and the loop goes on. Returns the quit code.
     int Run();
     void Terminate() { PostQuitMessage(0); }
-    // The display of an error no handler caught.
+    // The display of an error no handler caught: OnException when assigned, else a message box.
     void ShowException(const std::exception& error);
+    // Takes over the display of errors no handler caught (an exception dialog).
+    std::function<void(const std::exception&)> OnException;
     // A click on the task-bar button, which cannot activate the program's window.
     std::function<void()> OnTaskbarClick;
     // Closing the task-bar button's window (its Close item, Alt+F4 on the button): the

@@ -15,6 +15,7 @@ BYTE PitchOf(TFontPitch pitch) {
         default: return DEFAULT_PITCH;
     }
 }
+}  // namespace
 
 LOGFONTW DescribeFont(const TFont& font) {
     LOGFONTW description{};
@@ -36,6 +37,7 @@ LOGFONTW DescribeFont(const TFont& font) {
     return description;
 }
 
+namespace {
 bool SameFont(const LOGFONTW& a, const LOGFONTW& b) {
     return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
            a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&

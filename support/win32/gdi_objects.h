@@ -4,6 +4,9 @@
 
 #include "support/framework/graphics.h"
 
+// The system's description of a TFont's font (its colour aside).
+LOGFONTW DescribeFont(const TFont& font);
+
 // A font made from a TFont; the TFont's colour is the text colour, not part of the font.
 class TFontHandle {
 public:

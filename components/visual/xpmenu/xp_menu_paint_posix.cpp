@@ -1,0 +1,5 @@
+#include "xp_menu.h"
+
+// Menus have no system side here: nothing is drawn.
+void AttachXPMenuPainter(TXPMenu&, TMenu&) {}
+void DetachXPMenuPainter(TMenu&) {}
