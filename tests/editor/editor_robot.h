@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "components/visual/editor/multiline_editor_form.h"
+#include "support/editor/multiline_editor_form.h"
 #include "modal_robot.h"
 #include "support/controls/memo.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "components/visual/editor/text_editor.h"
+#include "support/editor/text_editor.h"
 #include "editor_robot.h"
 #include "support/controls/button.h"
 #include "support/controls/standard_controls.h"
