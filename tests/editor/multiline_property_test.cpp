@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "components/editors/multiline_property.h"
+#include "support/framework/std_controls.h"
+// The framework's headers come before the Windows ones, whose macros rename GetObject.
 #include "editor_robot.h"
 #include "support/controls/button.h"
 #include "support/controls/standard_controls.h"
-#include "support/framework/std_controls.h"
-#include "support/framework/property_text.h"
 
 namespace {
 class MultilineProperty : public ::testing::Test {
