@@ -7,12 +7,14 @@
 #include "page_control.h"
 #include "splitter.h"
 #include "support/framework/class_registry.h"
+#include "tab_control.h"
+#include "tab_set.h"
 #include "up_down.h"
 
 void RegisterStandardControlClasses() {
     for (const TMetaClass* cls : {&TBevel::StaticClass(), &TButton::StaticClass(), &TCheckBox::StaticClass(),
                                   &TEdit::StaticClass(), &TLabel::StaticClass(), &TMemo::StaticClass(),
-                                  &TPageControl::StaticClass(), &TPanel::StaticClass(), &TSplitter::StaticClass(),
+                                  &TPageControl::StaticClass(), &TPanel::StaticClass(), &TSplitter::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                                   &TTabSheet::StaticClass(), &TUpDown::StaticClass()})
         RegisterClass(*cls);
 }
