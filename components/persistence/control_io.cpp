@@ -90,6 +90,8 @@ void HCustomControlIO::DOSave() {
     if (scrolling) {
         scrolling->GetHorzScrollBar()->SetPosition(0);
         scrolling->GetVertScrollBar()->SetPosition(0);
+        // The stored range is the one the children need now, not the one of the last change of size.
+        scrolling->UpdateAutoRange();
         scrolling->DisableAutoRange();
     }
     try {

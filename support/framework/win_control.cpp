@@ -22,7 +22,8 @@ void TWinControl::DeclareProperties(TClassBuilder<TWinControl>&) {}
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-    // Child controls go with their parent, whoever owns them.
+    // Child controls go with their parent, whoever owns them; they see it going.
+    SetState(csDestroying, true);
     while (!controls_.empty()) {
         TControl* last = controls_.back();
         RemoveControl(last);
