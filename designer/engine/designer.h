@@ -125,6 +125,7 @@ public:
     // IDesignInterceptor: the input and the overlay of the surface and the panel.
     bool DesignInput(TWinControl& container, const TInputEvent& input) override;
     void PaintOverlay(TWinControl& container, IOverlayCanvas& canvas) override;
+    TCursor DesignCursor(TWinControl& container, TPoint point) override;
 
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -78,6 +78,34 @@ int TELDesigner::HandleAt(TPoint point) const {
     return ::HandleAt(only->BoundsRect(), point, kHandleSize);
 }
 
+namespace {
+TCursor SizingCursor(int handle) {
+    switch (handle) {
+        case shTopLeft:
+        case shBottomRight: return crSizeNWSE;
+        case shTopRight:
+        case shBottomLeft: return crSizeNESW;
+        case shTop:
+        case shBottom: return crSizeNS;
+        case shLeft:
+        case shRight: return crSizeWE;
+        default: return crDefault;
+    }
+}
+}  // namespace
+
+// Sizing arrows over handles and while sizing, the four arrows while moving.
+TCursor TELDesigner::DesignCursor(TWinControl& container, TPoint point) {
+    if (!active_ || !designControl_) return crDefault;
+    if (drag_) {
+        if (drag_->Kind == TDragKind::Resize) return SizingCursor(drag_->Handle);
+        if (drag_->Kind == TDragKind::Move) return crSizeAll;
+        return crArrow;
+    }
+    if (const int handle = HandleAt(SurfacePoint(container, point)); handle != shNone) return SizingCursor(handle);
+    return crArrow;
+}
+
 void TELDesigner::Press(const TInputEvent& input) {
     drag_ = std::make_unique<TDesignDrag>();
     TDesignDrag& drag = *drag_;

@@ -50,4 +50,6 @@ public:
     // Points are in the container's client coordinates. True swallows the input.
     virtual bool DesignInput(TWinControl& container, const TInputEvent& input) = 0;
     virtual void PaintOverlay(TWinControl& container, IOverlayCanvas& canvas) = 0;
+    // The mouse pointer to show at a point; crDefault leaves it to the window.
+    virtual TCursor DesignCursor(TWinControl& /*container*/, TPoint /*point*/) { return crDefault; }
 };

@@ -23,7 +23,8 @@ constexpr TColor clWindow = SystemColor(5), clWindowText = SystemColor(8), clBtn
                  clInfoBk = SystemColor(24), clInfoText = SystemColor(23);
 constexpr TColor clNone = 0x1FFFFFFF, clDefault = 0x20000000;
 
-constexpr TCursor crDefault = 0, crArrow = -2, crIBeam = -4, crHandPoint = -21, crSizeAll = -22;
+constexpr TCursor crDefault = 0, crArrow = -2, crIBeam = -4, crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8,
+                  crSizeWE = -9, crHandPoint = -21, crSizeAll = -22;
 
 // Character sets; streams name them ANSI_CHARSET, DEFAULT_CHARSET, RUSSIAN_CHARSET ... (the
 // Windows headers define those names as macros, so the constants here are named differently).

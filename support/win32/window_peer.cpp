@@ -197,6 +197,34 @@ void TWin32WindowPeer::OwnMouse(const TInputEvent& input) {
     }
 }
 
+namespace {
+LPCWSTR SystemCursorOf(TCursor cursor) {
+    switch (cursor) {
+        case crSizeNESW: return reinterpret_cast<LPCWSTR>(IDC_SIZENESW);
+        case crSizeNS: return reinterpret_cast<LPCWSTR>(IDC_SIZENS);
+        case crSizeNWSE: return reinterpret_cast<LPCWSTR>(IDC_SIZENWSE);
+        case crSizeWE: return reinterpret_cast<LPCWSTR>(IDC_SIZEWE);
+        case crSizeAll: return reinterpret_cast<LPCWSTR>(IDC_SIZEALL);
+        case crHandPoint: return reinterpret_cast<LPCWSTR>(IDC_HAND);
+        case crIBeam: return reinterpret_cast<LPCWSTR>(IDC_IBEAM);
+        default: return reinterpret_cast<LPCWSTR>(IDC_ARROW);
+    }
+}
+}  // namespace
+
+// A designer decides the pointer over what it designs.
+bool TWin32WindowPeer::ShowDesignCursor() {
+    TWinControl* container = TWinControl::InterceptingContainer(control_);
+    if (!container) return false;
+    POINT point;
+    GetCursorPos(&point);
+    ScreenToClient(static_cast<HWND>(container->Handle()), &point);
+    const TCursor cursor = container->DesignInterceptor()->DesignCursor(*container, {point.x, point.y});
+    if (cursor == crDefault) return false;
+    ::SetCursor(LoadCursorW(nullptr, SystemCursorOf(cursor)));
+    return true;
+}
+
 TPoint TWin32WindowPeer::ClientOrigin() const {
     POINT origin{0, 0};
     if (wnd_) ClientToScreen(wnd_, &origin);
@@ -216,6 +244,9 @@ LRESULT TWin32WindowPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             control_.FocusChanged(message == WM_SETFOCUS);
             return result;
         }
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == wnd_ && ShowDesignCursor()) return TRUE;
+            return DefaultWndProc(message, wParam, lParam);
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wParam) == wnd_ &&
                 control_.ContextPopup({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))

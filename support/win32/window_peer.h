@@ -83,6 +83,7 @@ private:
     // own is the mouse input for the window's own control.
     bool DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, std::optional<TInputEvent>& own);
     void OwnMouse(const TInputEvent& input);
+    bool ShowDesignCursor();
 
     TWinControl& control_;
     HWND wnd_ = nullptr;

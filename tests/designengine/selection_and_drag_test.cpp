@@ -97,6 +97,8 @@ TEST_F(EngineTest, DraggingSnapsToTheGridAndToTheEdgesOfNeighbours) {
 TEST_F(EngineTest, AHandleResizesTheOneSelectedControl) {
     OSKKey* a = AddKey("A", 10, 10, 40, 30);
     Click(20, 20);
+    EXPECT_EQ(designer->DesignCursor(*surface, {49, 39}), crSizeNWSE);
+    EXPECT_EQ(designer->DesignCursor(*surface, {30, 10}), crSizeNS);
     Drag(49, 39, 79, 49, ssAlt);  // the bottom-right handle
     EXPECT_EQ(Bounds(a), (TRect{10, 10, 80, 50}));
     Drag(10, 10, 0, 30, ssAlt);  // the top-left handle, past nothing

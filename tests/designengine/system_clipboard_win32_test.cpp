@@ -46,6 +46,17 @@ TEST_F(EngineTest, CopiedControlsAreReadableTextAndTextFromAnEditorPastes) {
     EXPECT_EQ(Selected(), (std::vector<TControl*>{typed}));
 }
 
+TEST_F(EngineTest, ThePointerOverAHandleShowsWhichWayItSizes) {
+    AddKey("A", 10, 10, 40, 30);
+    Click(20, 20);
+    const HWND wnd = static_cast<HWND>(surface->Handle());
+    POINT handle{30, 39};  // the middle of the bottom edge
+    ClientToScreen(wnd, &handle);
+    SetCursorPos(handle.x, handle.y);
+    SendMessageW(wnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
+}
+
 TEST_F(EngineTest, HandlesTakeTheHandleColourWhileThePanelHasTheFocus) {
     designer->SetHandleColor(4227200);
     designer->SetInactiveHandleColor(16756912);
