@@ -106,11 +106,35 @@ int TWinControl::GetTabOrder() const {
 
 void TWinControl::SetTabOrder(int order) {
     TWinControl* parent = Parent();
+    // While it is read its siblings may not all be there: the parent sorts when they are.
+    if (ComponentState() & csLoading) {
+        if (order >= 0) pendingTabOrder_ = order;
+        return;
+    }
     if (!parent || order < 0 || order == GetTabOrder()) return;
     auto& list = parent->tabList_;
     list.erase(std::find(list.begin(), list.end(), this));
     list.insert(list.begin() + std::min<size_t>(static_cast<size_t>(order), list.size()), this);
     PropertyChanged("TabOrder");
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    FixupTabList();
+}
+
+// The children read from a stream take the tab orders they were stored with.
+void TWinControl::FixupTabList() {
+    if (std::none_of(tabList_.begin(), tabList_.end(), [](const TWinControl* c) { return c->pendingTabOrder_ >= 0; }))
+        return;
+    std::vector<std::pair<int, TWinControl*>> keyed;
+    for (size_t i = 0; i < tabList_.size(); ++i) {
+        TWinControl* child = tabList_[i];
+        keyed.emplace_back(child->pendingTabOrder_ >= 0 ? child->pendingTabOrder_ : static_cast<int>(i), child);
+        child->pendingTabOrder_ = -1;
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < keyed.size(); ++i) tabList_[i] = keyed[i].second;
 }
 
 void TWinControl::EnableAlign() {

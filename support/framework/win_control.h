@@ -72,6 +72,7 @@ public:
     const std::vector<TWinControl*>& TabList() const { return tabList_; }
     bool GetTabStop() const { return tabStop_; }
     void SetTabStop(bool value) { tabStop_ = value; }
+    void Loaded() override;
 
     // Alignment of children waits while disabled; enabling again realigns.
     void DisableAlign() { ++alignDisabled_; }
@@ -132,6 +133,7 @@ protected:
 
 private:
     void MoveInChildOrder(TControl* control, bool toTop);
+    void FixupTabList();
     TControl* WindowlessChildAt(TPoint point) const;
 
     std::vector<TControl*> controls_;
@@ -139,6 +141,7 @@ private:
     std::unique_ptr<TWindowPeer> peer_;
     int alignDisabled_ = 0;
     bool tabStop_ = false;
+    int pendingTabOrder_ = -1;  // the order read from a stream, until the parent sorts its list
     IDesignInterceptor* interceptor_ = nullptr;
     TControl* hovered_ = nullptr;
     TControl* held_ = nullptr;

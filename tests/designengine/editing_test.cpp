@@ -1,10 +1,12 @@
 // Insertion, clipboard, alignment, stacking, undo and the design menu.
 #include <memory>
 
+#include "components/persistence/control_io.h"
 #include "designer/engine/design_clipboard.h"
 #include "designer/engine/designer_error.h"
 #include "engine_fixture.h"
 #include "support/framework/property_text.h"
+#include "support/framework/stream.h"
 #include "support/menus/popup_menu.h"
 
 namespace {
@@ -239,5 +241,54 @@ TEST_F(EngineTest, TheRightButtonSelectsWhatIsUnderItAndOpensTheMenu) {
     Press(300, 200, 0, mbRight);
     Release(300, 200, 0, mbRight);
     EXPECT_EQ(selectedWhenShown, (std::vector<TControl*>{surface}));
+}
+}  // namespace
+
+namespace {
+// Whatever a user does, the selection only holds live controls of the surface and the design
+// saves and loads back to the same text.
+TEST_F(EngineTest, ARandomSessionLeavesASoundDesign) {
+    for (int i = 0; i < 6; ++i) AddKey("K" + std::to_string(i), 10 + 40 * i, 10 + 20 * (i % 3));
+    AddEdit("Edit", 20, 120);
+    TClass offer = nullptr;
+    designer->OnControlInserting = [&](TObject*, TClass& cls) { cls = std::exchange(offer, nullptr); };
+    unsigned seed = 12345;
+    auto next = [&](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % range;
+    };
+    const uint32_t keys[] = {0x25, 0x26, 0x27, 0x28, 0x09, 0x1B, 0x2E};
+    const TShiftState shifts[] = {0, ssShift, ssCtrl, ssAlt, ssShift | ssCtrl};
+    for (int step = 0; step < 400; ++step) {
+        const int x = static_cast<int>(next(420)) - 10, y = static_cast<int>(next(320)) - 10;
+        const TShiftState shift = shifts[next(5)];
+        switch (next(12)) {
+            case 0: Press(x, y, shift); break;
+            case 1: MoveTo(x, y, shift); break;
+            case 2: Release(x, y, shift); break;
+            case 3: Drag(x, y, static_cast<int>(next(400)), static_cast<int>(next(300)), shift); break;
+            case 4: Key(keys[next(7)], shift); break;
+            case 5: designer->CopyToClipboard(); break;
+            case 6:
+                if (designer->CanPasteFromClipboard()) designer->PasteFromClipboard();
+                break;
+            case 7: next(2) ? designer->Undo() : designer->Redo(); break;
+            case 8: designer->GetSelectedControls()->Align(static_cast<int>(next(6)), static_cast<int>(next(6))); break;
+            case 9:
+                for (TControl* control : Selected()) designer->LockControl(control, 1u << next(5), 1u << next(5));
+                break;
+            case 10: offer = next(2) ? &OSKKey::StaticClass() : &TEdit::StaticClass(); break;
+            case 11: designer->CutToClipboard(); break;
+        }
+        for (TControl* control : Selected())
+            ASSERT_TRUE(control == surface || control->Parent() == surface) << "at step " << step;
+    }
+    Release(0, 0);
+    designer->SetActive(false);
+    const std::string text = Text();
+    HControlIO io(nullptr);
+    io.SetControl(surface);
+    io.LoadFromText(text.c_str());
+    EXPECT_EQ(Text(), text);
 }
 }  // namespace

@@ -96,6 +96,20 @@ TEST_F(RoundTrip, LoadThenSaveGivesTheSameBytes) {
     EXPECT_EQ(SaveText(), TwoKeyLayout());
 }
 
+TEST_F(RoundTrip, ATabOrderApartFromTheChildOrderComesBack) {
+    std::vector<TEdit*> edits;
+    for (const char* name : {"A", "B", "C", "D"}) {
+        edits.push_back(new TEdit(&panel));
+        edits.back()->SetName(name);
+        edits.back()->SetParent(&panel);
+    }
+    for (int i = 0; i < 3; ++i) edits[static_cast<size_t>(3 - i)]->SetTabOrder(i);  // D, C, B, A
+    const std::string text = SaveText();
+    LoadText(text);
+    EXPECT_EQ(SaveText(), text);
+    EXPECT_EQ(dynamic_cast<TWinControl*>(panel.Controls(0))->GetTabOrder(), 3);
+}
+
 TEST_F(RoundTrip, StandardControlsThroughText) {
     BuildStandardControls();
     const std::string text = SaveText();
