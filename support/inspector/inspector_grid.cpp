@@ -70,7 +70,8 @@ void TInspectorGrid::RowsChanged(const std::string& activePath) {
     ++generation_;
     DropDown(false);
     active_ = activePath.empty() ? nullptr : rows_.Find(activePath);
-    if (!active_ && !rows_.Visible().empty()) active_ = rows_.Visible().front();
+    // A row the filter hides is not active.
+    if (rows_.IndexOf(active_) < 0) active_ = rows_.Visible().empty() ? nullptr : rows_.Visible().front();
     ScrollTo(topRow_);
     ScrollIntoView();
     LoadEdit();

@@ -36,6 +36,8 @@ public:
     ~TInspectorGrid() override;
 
     TInspectorRows& Rows() { return rows_; }
+    TInspectorEdit& InPlaceEdit() const { return *edit_; }
+    TInspectorList& ValueList() const { return *list_; }
     TInspectorDesigner& Designer() { return designer_; }
     // Shows the rows again after they were rebuilt; the row of that path stays active.
     void RowsChanged(const std::string& activePath);

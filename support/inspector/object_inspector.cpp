@@ -4,7 +4,6 @@
 
 #include "inspector_keys.h"
 #include "property_help.h"
-#include "support/framework/control.h"
 
 PENDREL_IMPLEMENT_CLASS(TObjectInspector)
 
@@ -80,10 +79,6 @@ void TObjectInspector::SetControls(const std::vector<TComponent*>& components) {
     for (TComponent* component : components_) FreeNotification(component);
     grid_->DropEdit();
     Rebuild();
-}
-
-void TObjectInspector::SetControls(const std::vector<TControl*>& controls) {
-    SetControls(std::vector<TComponent*>(controls.begin(), controls.end()));
 }
 
 TInspectorRowOptions TObjectInspector::RowOptions() const {

@@ -6,12 +6,12 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "inspector_grid.h"
 #include "support/framework/strings.h"
 
-class TControl;
 class TPropertyHelp;
 
 class TObjectInspector : public TWinControl {
@@ -26,7 +26,12 @@ public:
 
     // Shows these components (null entries and repeats are left out).
     void SetControls(const std::vector<TComponent*>& components);
-    void SetControls(const std::vector<TControl*>& controls);
+    // A list of controls, or of any other kind of component.
+    template <class C>
+        requires(std::is_base_of_v<TComponent, C> && !std::is_same_v<C, TComponent>)
+    void SetControls(const std::vector<C*>& components) {
+        SetControls(std::vector<TComponent*>(components.begin(), components.end()));
+    }
     const std::vector<TComponent*>& GetControls() const { return components_; }
 
     void CollapseAll();
