@@ -100,6 +100,7 @@ bool TInspectorGrid::Apply(const std::function<void()>& change, bool changesValu
         pendingRebuild_ = nullptr;
         applying_ = false;
         rebuild();
+        if (!failed && designer_.Target()) designer_.Target()->Modified();
         return !failed;
     }
     if (failed) {

@@ -19,6 +19,7 @@ void TInspectorGrid::DeclareProperties(TClassBuilder<TInspectorGrid>&) {}
 
 namespace {
 constexpr int kMinColumn = 16;
+constexpr int kMaxColumn = 4000;
 constexpr int kMinRowHeight = 10;
 constexpr int kMaxRowHeight = 100;
 // How near the column border a press starts dragging it.
@@ -49,7 +50,7 @@ TInspectorGrid::~TInspectorGrid() {
 }
 
 void TInspectorGrid::SetFixedColWidth(int width) {
-    width = std::clamp(width, kMinColumn, std::max(kMinColumn, 4000));
+    width = std::clamp(width, kMinColumn, kMaxColumn);
     if (width == fixedColWidth_) return;
     fixedColWidth_ = width;
     LayoutEdit();
@@ -186,7 +187,9 @@ void TInspectorGrid::LayoutEdit() {
     }
     const bool hadFocus = edit_->Focused();
     edit_->SetVisible(shown);
+    // The keys follow the active row: into its edit, or to the rows when it has none.
     if (hadFocus && !shown) SetFocus();
+    else if (shown && Focused()) edit_->SetFocus();
 }
 
 void TInspectorGrid::BoundsChanged() {
@@ -212,15 +215,22 @@ void TInspectorGrid::MouseDown(TMouseButton button, TShiftState shift, TPoint po
     if (index < 0) return;
     TInspectorRow* row = rows_.Visible()[static_cast<size_t>(index)];
     const TRect expander = ExpanderRect(index);
-    if (row->Expandable && position.X >= expander.Left - 2 && position.X < expander.Right + 2) {
-        ToggleExpanded(*row);
+    const bool onExpander = row->Expandable && position.X >= expander.Left - 2 && position.X < expander.Right + 2;
+    if (onExpander) {
+        // The second press of a double click on the box is no second toggle.
+        if (!(shift & ssDouble)) ToggleExpanded(*row);
         return;
     }
     SetActiveRow(row);
+    if (!active_) return;
+    if (shift & ssDouble) {
+        DoubleClicked(position.X <= fixedColWidth_);
+        return;
+    }
     const TRect buttonRect = ButtonRect();
     const bool onButton = position.X >= buttonRect.Left && position.X < buttonRect.Right &&
                           position.Y >= buttonRect.Top && position.Y < buttonRect.Bottom;
-    if (onButton && active_) {
+    if (onButton) {
         if (active_->Has(TPropertyAttribute::paDialog)) RunDialog();
         else DropDown(!DroppedDown());
     } else if (edit_->GetVisible() && position.X > fixedColWidth_) {
@@ -242,9 +252,8 @@ void TInspectorGrid::MouseUp(TMouseButton button, TShiftState shift, TPoint posi
 
 // A double click on a name opens or closes its row; on a value it takes the next value of
 // the list, or opens the dialog.
-void TInspectorGrid::DblClick() {
-    if (!active_) return;
-    if (active_->Expandable && !active_->Has(TPropertyAttribute::paDialog)) ToggleExpanded(*active_);
+void TInspectorGrid::DoubleClicked(bool onName) {
+    if (onName && active_->Expandable) ToggleExpanded(*active_);
     else if (active_->Has(TPropertyAttribute::paDialog)) RunDialog();
     else if (active_->Has(TPropertyAttribute::paValueList)) NextListValue();
 }

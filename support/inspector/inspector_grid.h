@@ -94,7 +94,6 @@ public:
     void MouseDown(TMouseButton button, TShiftState shift, TPoint position) override;
     void MouseMove(TShiftState shift, TPoint position) override;
     void MouseUp(TMouseButton button, TShiftState shift, TPoint position) override;
-    void DblClick() override;
     bool MouseWheel(TShiftState shift, int delta, TPoint position) override;
     // Keys of the grid window itself (a row without an edit) and of the in-place edit.
     void KeyDown(uint16_t& key, TShiftState shift);
@@ -108,6 +107,7 @@ private:
     // Moves the active row by delta visible rows, committing first.
     void MoveActive(int delta);
     void ToggleExpanded(TInspectorRow& row);
+    void DoubleClicked(bool onName);
     void ScrollIntoView();
     // The edit over the active row's value, or hidden.
     void LayoutEdit();

@@ -37,7 +37,11 @@ void TInspectorRows::Build(IFormDesigner* designer, const std::vector<TObject*>&
     options_ = options;
     rows_.clear();
     visible_.clear();
-    if (!objects.empty()) rows_ = MakeRows(GetComponentProperties(designer, objects), nullptr);
+    try {
+        if (!objects.empty()) rows_ = MakeRows(GetComponentProperties(designer, objects), nullptr);
+    } catch (const Exception&) {
+        rows_.clear();  // a property no editor can show: nothing rather than half the rows
+    }
     const std::set<std::string, TTextLess> expanded = std::move(expandedPaths_);
     expandedPaths_.clear();
     for (const std::string& path : expanded)

@@ -98,13 +98,16 @@ TEST_F(InspectorEditing, AValueListOpensWithF4AndTheChosenValueIsApplied) {
     EXPECT_EQ(first->GetSide(), alBottom);
     EXPECT_EQ(second->GetSide(), alBottom);
     EXPECT_EQ(designer.Modifications, 1);
+    const TRect value = Grid().ValueRect(Grid().Rows().IndexOf(Grid().ActiveRow()));
+    Click(GridWnd(), {value.Left + 5, Middle(value).Y}, true);
+    EXPECT_EQ(first->GetSide(), alLeft) << "a double click takes the next value";
 
     Press(VK_F4);
     const TRect item{0, 5 * list.ItemHeight(), list.GetWidth(), 6 * list.ItemHeight()};
     EXPECT_NE(ErrorShownBy([&] { Click(static_cast<HWND>(list.Handle()), Middle(item)); }).find("fill its parent"),
               std::string::npos);
-    EXPECT_EQ(first->GetSide(), alBottom) << "alClient, refused";
-    EXPECT_EQ(designer.Modifications, 1);
+    EXPECT_EQ(first->GetSide(), alLeft) << "alClient, refused";
+    EXPECT_EQ(designer.Modifications, 2);
 }
 
 TEST_F(InspectorEditing, TheEllipsisButtonRunsTheColourDialogAndARefusedColourChangesNothing) {

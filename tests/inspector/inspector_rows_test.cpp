@@ -46,8 +46,8 @@ TEST_F(InspectorRows, RowsExpandByTheirBoxAndAutoCollapseClosesTheOthers) {
     inspector->SetControls({first});
     const auto& visible = Grid().Rows().Visible();
     const int font = Grid().Rows().IndexOf(Grid().Rows().Find("Font"));
-    Click(GridWnd(), Middle(Grid().ExpanderRect(font)));
-    ASSERT_NE(Grid().Rows().Find("Font.Style"), nullptr);
+    Click(GridWnd(), Middle(Grid().ExpanderRect(font)), true);
+    ASSERT_NE(Grid().Rows().Find("Font.Style"), nullptr) << "a double click on the box opens it once";
     Activate("Font.Style.fsBold");
     Press(VK_F4);
     Press(VK_END);
