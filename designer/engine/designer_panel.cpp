@@ -17,9 +17,10 @@ TELDesignPanel::TELDesignPanel(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
 }
 
-// The surface it presents goes back to its own parent before this window takes its children.
+// The surface it presents goes back to its own parent before this window takes its children;
+// nobody hears of it, as the window around may be half gone.
 TELDesignPanel::~TELDesignPanel() {
-    if (designer_) designer_->SetActive(false);
+    if (designer_) designer_->Deactivate(false);
 }
 
 IFormDesigner* TELDesignPanel::GetFormDesigner() const { return designer_; }
