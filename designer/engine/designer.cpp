@@ -113,6 +113,8 @@ void TELDesigner::Activate() {
     TDesignState now = CaptureState();
     if (now.Text != history_.Current().Text) history_.Reset(std::move(now));
     InvalidateSurface();
+    // The keys act on the design at once, without a click on it first.
+    if (designPanel_->HandleAllocated() && designPanel_->GetVisible()) designPanel_->SetFocus();
 }
 
 void TELDesigner::Deactivate(bool events) {

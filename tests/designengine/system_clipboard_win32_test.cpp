@@ -62,7 +62,13 @@ TEST_F(EngineTest, HandlesTakeTheHandleColourWhileThePanelHasTheFocus) {
     designer->SetInactiveHandleColor(16756912);
     AddKey("A", 10, 10);
     SetForegroundWindow(static_cast<HWND>(root->Handle()));
-    Click(15, 15);  // a press gives the panel the focus
+    SetFocus(static_cast<HWND>(root->Handle()));
+    designer->SetActive(false);
+    surface->SetParent(root);
+    designer->SetActive(true);
+    EXPECT_TRUE(panel->Focused()) << "the keys act on the design at once";
+    SetFocus(static_cast<HWND>(root->Handle()));
+    Click(15, 15);  // a press gives the panel the focus too
     ASSERT_TRUE(panel->Focused());
     TRecordingCanvas focused;
     designer->PaintOverlay(*surface, focused);
