@@ -16,6 +16,9 @@ struct TDesignState {
 class TDesignHistory {
 public:
     static constexpr size_t kDefaultDepth = 200;
+    // Past this many bytes of snapshots the oldest steps go, down to kKeptDepth steps.
+    static constexpr size_t kByteBudget = 32u << 20;
+    static constexpr size_t kKeptDepth = 100;
 
     explicit TDesignHistory(size_t depth = kDefaultDepth) : depth_(depth) {}
 
@@ -43,6 +46,7 @@ private:
     TDesignState current_;
     // What the design looked like before the step, with the selection of that moment.
     std::deque<TDesignState> undo_;
+    size_t undoBytes_ = 0;
     std::vector<TDesignState> redo_;
     std::string mergeKey_;
 };

@@ -180,8 +180,6 @@ private:
     std::vector<TControl*> InsertText(const std::string& text);
     void OffsetFromOriginals(const std::vector<TControl*>& pasted, int existing);
     TControl* InsertControl(TClass cls, TRect bounds, bool sized);
-    void MoveSelection(int dx, int dy, const std::string& mergeKey);
-    void ResizeSelection(int dw, int dh, const std::string& mergeKey);
     void NudgeSelection(uint32_t key, TShiftState shift);
     void SetChildBounds(const std::vector<std::pair<TControl*, TRect>>& bounds);
 

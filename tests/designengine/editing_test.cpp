@@ -211,6 +211,21 @@ TEST_F(EngineTest, UndoAndRedoWalkEveryKindOfChangeAndRestoreTheTextExactly) {
     EXPECT_EQ(designer->GetSelectedControls()->GetCount(), 1) << "after the delete: the surface";
 }
 
+TEST_F(EngineTest, AHundredAndFiftyStepsAllUndo) {
+    AddKey("A", 10, 10);
+    Settle();
+    const std::string before = Text();
+    designer->GetSelectedControls()->ClearExcept(surface->Controls(0));
+    for (int i = 0; i < 150; ++i) Key(0x28, i % 2 ? ssCtrl : 0);  // alternating kinds: no step joins another
+    int steps = 0;
+    while (designer->CanUndo() && Text() != before) {
+        designer->Undo();
+        ++steps;
+    }
+    EXPECT_EQ(steps, 150);
+    EXPECT_EQ(Text(), before);
+}
+
 TEST_F(EngineTest, TheSelectionComesBackWithItsStep) {
     OSKKey* a = AddKey("A", 10, 10);
     AddKey("B", 50, 10);
