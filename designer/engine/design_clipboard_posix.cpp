@@ -4,20 +4,11 @@
 namespace {
 class TProcessClipboard : public IDesignClipboard {
 public:
-    void Put(const std::string& format, const std::string& text) override {
-        format_ = format;
-        text_ = text;
-        full_ = true;
-    }
-    std::optional<std::string> Get(const std::string&) const override {
-        if (!full_) return std::nullopt;
-        return text_;
-    }
+    void Put(const std::string&, const std::string& text) override { text_ = text; }
+    std::optional<std::string> Get(const std::string&) const override { return text_; }
 
 private:
-    std::string format_;
-    std::string text_;
-    bool full_ = false;
+    std::optional<std::string> text_;
 };
 }  // namespace
 

@@ -76,8 +76,6 @@ void TELDesigner::SetColor(TColor& field, TColor value) {
     InvalidateSurface();
 }
 
-void TELDesigner::SetClipboard(IDesignClipboard* clipboard) { clipboard_ = clipboard; }
-
 bool TELDesigner::IsDesigned(const TControl* control) const {
     return active_ && control && (control == designControl_ || control->Parent() == designControl_);
 }
@@ -211,22 +209,20 @@ std::string TELDesigner::UniqueName(const std::string& className) { return io_.M
 
 // IDesignerHook: what changes outside the engine's own actions is one change once it ends.
 
-void TELDesigner::ComponentInserted(TComponent&) {
+void TELDesigner::NoteOutsideChange() {
     if (!restoring_ && changeDepth_ == 0) outsideChange_ = true;
 }
+
+void TELDesigner::ComponentInserted(TComponent&) { NoteOutsideChange(); }
 
 void TELDesigner::ComponentRemoved(TComponent& component) {
     ControlGone(&component);
-    if (!restoring_ && changeDepth_ == 0) outsideChange_ = true;
+    NoteOutsideChange();
 }
 
-void TELDesigner::ComponentRenamed(TComponent&, const std::string&) {
-    if (!restoring_ && changeDepth_ == 0) outsideChange_ = true;
-}
+void TELDesigner::ComponentRenamed(TComponent&, const std::string&) { NoteOutsideChange(); }
 
-void TELDesigner::PropertyChanged(TComponent&, const std::string&) {
-    if (!restoring_ && changeDepth_ == 0) outsideChange_ = true;
-}
+void TELDesigner::PropertyChanged(TComponent&, const std::string&) { NoteOutsideChange(); }
 
 // Locks.
 

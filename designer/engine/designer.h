@@ -17,7 +17,6 @@
 #include "support/framework/control_input.h"
 #include "support/framework/event.h"
 
-class IDesignClipboard;
 class TELDesignPanel;
 class TPopupMenu;
 struct TDesignDrag;
@@ -103,9 +102,6 @@ public:
     void Undo();
     void Redo();
 
-    // The clipboard the editing commands use; the system's unless a test gives another.
-    void SetClipboard(IDesignClipboard* clipboard);
-
     // IFormDesigner: what property and component editors (and the inspector) ask of it.
     TComponent* Root() const override { return designControl_; }
     // Ends a change made outside the engine (an edit in the inspector): one step, one OnChange.
@@ -160,6 +156,7 @@ private:
     void Watch(TControl* control);
     // Known by its identity alone: the control may be half destroyed already.
     void ControlGone(const TComponent* component);
+    void NoteOutsideChange();
     void FocusChanged();
     bool HasFocus() const;
 
@@ -204,7 +201,7 @@ private:
     TPoint SnapPoint(TPoint point) const;
 
     // Overlay.
-    void PaintHandles(IOverlayCanvas& canvas, TControl* control, bool single) const;
+    void PaintHandles(IOverlayCanvas& canvas, TControl* control, bool single, bool focused) const;
     void PaintGrid(IOverlayCanvas& canvas) const;
 
     TWinControl* designControl_ = nullptr;
@@ -227,7 +224,6 @@ private:
     std::unordered_map<const TControl*, TELDesignerLockMode> locks_;
     // The controls that tell the designer when they go: selected or locked ones.
     std::unordered_map<const TComponent*, TControl*> watched_;
-    IDesignClipboard* clipboard_ = nullptr;
 
     // The control's state before activation, given back at deactivation.
     struct TSavedControl {

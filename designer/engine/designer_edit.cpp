@@ -87,15 +87,14 @@ bool TELDesigner::CanCutToClipboard() const {
 
 bool TELDesigner::CanPasteFromClipboard() const {
     if (!active_ || Locked(designControl_, lmNoInsertIn)) return false;
-    IDesignClipboard& clipboard = clipboard_ ? *clipboard_ : SystemDesignClipboard();
-    const std::optional<std::string> text = clipboard.Get(clipboardFormat_);
+    const std::optional<std::string> text = SystemDesignClipboard().Get(clipboardFormat_);
     return text && LooksLikeLayoutText(*text);
 }
 
 void TELDesigner::CopyToClipboard() {
     const std::string text = SelectionText();
     if (text.empty()) return;
-    (clipboard_ ? *clipboard_ : SystemDesignClipboard()).Put(clipboardFormat_, text);
+    SystemDesignClipboard().Put(clipboardFormat_, text);
 }
 
 // What was put on the clipboard goes; what is locked against deleting stays.
@@ -112,8 +111,7 @@ void TELDesigner::CutToClipboard() {
 void TELDesigner::PasteFromClipboard() {
     if (!active_) return;
     if (Locked(designControl_, lmNoInsertIn)) throw EDesignerError("The surface is locked against inserting controls");
-    IDesignClipboard& clipboard = clipboard_ ? *clipboard_ : SystemDesignClipboard();
-    const std::optional<std::string> text = clipboard.Get(clipboardFormat_);
+    const std::optional<std::string> text = SystemDesignClipboard().Get(clipboardFormat_);
     if (!text || !LooksLikeLayoutText(*text)) throw EDesignerError("The clipboard holds no controls to paste");
     PasteText(*text);
 }

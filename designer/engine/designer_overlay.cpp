@@ -25,7 +25,8 @@ void TELDesigner::PaintOverlay(TWinControl& container, IOverlayCanvas& canvas) {
     if (!active_ || &container != designControl_) return;
     if (grid_->GetVisible()) PaintGrid(canvas);
     const bool single = selection_.GetCount() == 1;
-    for (TControl* control : selection_.Controls()) PaintHandles(canvas, control, single);
+    const bool focused = HasFocus();
+    for (TControl* control : selection_.Controls()) PaintHandles(canvas, control, single, focused);
     if (!drag_) return;
     if ((drag_->Kind == TDragKind::RubberBand || drag_->Kind == TDragKind::Insert) &&
         (drag_->Last.X != drag_->Start.X || drag_->Last.Y != drag_->Start.Y))
@@ -37,8 +38,7 @@ void TELDesigner::PaintOverlay(TWinControl& container, IOverlayCanvas& canvas) {
     }
 }
 
-void TELDesigner::PaintHandles(IOverlayCanvas& canvas, TControl* control, bool single) const {
-    const bool focused = HasFocus();
+void TELDesigner::PaintHandles(IOverlayCanvas& canvas, TControl* control, bool single, bool focused) const {
     const bool surface = control == designControl_;
     const TRect bounds = surface ? designControl_->ClientRect() : control->BoundsRect();
     const std::array<TRect, 8> handles = HandleRects(bounds, kHandleSize);
