@@ -6,7 +6,7 @@
 #include "keys/osk_custom_key.h"
 #include "keyboard_placement.h"
 #include "layout_positions.h"
-#include "file_exists.h"
+#include "support/win32/file_exists.h"
 #include "main_form_osk.h"
 #include "runtime/delivery/target_tracker.h"
 #include "runtime/settings/runtime_settings.h"

@@ -9,7 +9,7 @@
 #include "main_form_osk.h"
 #include "runtime/chars/char_window.h"
 #include "runtime/delivery/keystrokes.h"
-#include "runtime/delivery/readable_memory.h"
+#include "support/win32/readable_memory.h"
 #include "runtime/delivery/target_tracker.h"
 #include "runtime/settings/runtime_settings.h"
 #include "components/visual/toolbar/toolbar_button_win32.h"

@@ -98,7 +98,10 @@ void HCustomControlIO::DOSave() {
         controlStream_.Clear();
         TWriter writer(controlStream_);
         writer.SetWriteChildren(false);
+        // The container's handlers belong to the program that shows the layout, not to the layout.
+        writer.SetWriteEvents(false);
         writer.WriteRootComponent(control_);
+        writer.SetWriteEvents(true);
         WriteDataBlock(writer, control_);
         if (writeChilds_) {
             const int count = OperationalCount(control_);

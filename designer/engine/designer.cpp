@@ -15,16 +15,14 @@ void TELDesigner::DeclareProperties(TClassBuilder<TELDesigner>& c) {
     c.Property("DesignControl", &D::GetDesignControl, &D::SetDesignControl);
     c.Property("DesignPanel", &D::GetDesignPanel, &D::SetDesignPanel);
     c.Property("Grid", &D::GetGrid, &D::SetGrid);
-    c.Property("HandleBorderColor", &D::GetHandleBorderColor, &D::SetHandleBorderColor).Default(clBlack);
-    c.Property("HandleColor", &D::GetHandleColor, &D::SetHandleColor).Default(clBlack);
-    c.Property("InactiveHandleBorderColor", &D::GetInactiveHandleBorderColor, &D::SetInactiveHandleBorderColor)
-        .Default(clBlack);
-    c.Property("InactiveHandleColor", &D::GetInactiveHandleColor, &D::SetInactiveHandleColor).Default(clGray);
-    c.Property("LockedHandleColor", &D::GetLockedHandleColor, &D::SetLockedHandleColor).Default(clSilver);
+    c.Property("HandleBorderColor", &D::GetHandleBorderColor, &D::SetHandleBorderColor).Type(ColorTypeInfo()).Default(clBlack);
+    c.Property("HandleColor", &D::GetHandleColor, &D::SetHandleColor).Type(ColorTypeInfo()).Default(clBlack);
+    c.Property("InactiveHandleBorderColor", &D::GetInactiveHandleBorderColor, &D::SetInactiveHandleBorderColor).Type(ColorTypeInfo()).Default(clBlack);
+    c.Property("InactiveHandleColor", &D::GetInactiveHandleColor, &D::SetInactiveHandleColor).Type(ColorTypeInfo()).Default(clGray);
+    c.Property("LockedHandleColor", &D::GetLockedHandleColor, &D::SetLockedHandleColor).Type(ColorTypeInfo()).Default(clSilver);
     c.Property("MultySelectHandleBorderColor", &D::GetMultySelectHandleBorderColor,
-               &D::SetMultySelectHandleBorderColor)
-        .Default(clBlack);
-    c.Property("MultySelectHandleColor", &D::GetMultySelectHandleColor, &D::SetMultySelectHandleColor).Default(clGray);
+               &D::SetMultySelectHandleBorderColor).Type(ColorTypeInfo()).Default(clBlack);
+    c.Property("MultySelectHandleColor", &D::GetMultySelectHandleColor, &D::SetMultySelectHandleColor).Type(ColorTypeInfo()).Default(clGray);
     c.Property("PopupMenu", &D::GetPopupMenu, &D::SetPopupMenu);
     c.Property("SnapToGrid", &D::GetSnapToGrid, &D::SetSnapToGrid).Default(false);
     c.Property("SnapToGuides", &D::GetSnapToGuides, &D::SetSnapToGuides).Default(true);

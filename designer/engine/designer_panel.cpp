@@ -8,7 +8,7 @@ PENDREL_IMPLEMENT_CLASS(TELDesignPanel)
 void TELDesignPanel::DeclareProperties(TClassBuilder<TELDesignPanel>& c) {
     using P = TELDesignPanel;
     c.Property("Align", &P::GetAlign, &P::SetAlign).Default(alNone);
-    c.Property("Color", &P::GetColor, &P::SetColor).Default(clSilver);
+    c.Property("Color", &P::GetColor, &P::SetColor).Type(ColorTypeInfo()).Default(clSilver);
     c.Property("Visible", &P::GetVisible, &P::SetVisible).Default(true);
 }
 

@@ -8,6 +8,9 @@
 #include "support/win32/wide_text.h"
 
 PENDREL_IMPLEMENT_CLASS(TOpenDialog)
+PENDREL_IMPLEMENT_CLASS(TSaveDialog)
+
+void TSaveDialog::DeclareProperties(TClassBuilder<TSaveDialog>&) {}
 
 void TOpenDialog::DeclareProperties(TClassBuilder<TOpenDialog>& c) {
     c.Property("DefaultExt", &TOpenDialog::GetDefaultExt, &TOpenDialog::SetDefaultExt);
@@ -33,6 +36,7 @@ DWORD SystemOptions(TOpenOptions options) {
     if (options.Contains(ofPathMustExist)) flags |= OFN_PATHMUSTEXIST;
     if (options.Contains(ofFileMustExist)) flags |= OFN_FILEMUSTEXIST;
     if (options.Contains(ofEnableSizing)) flags |= OFN_ENABLESIZING;
+    if (options.Contains(ofOverwritePrompt)) flags |= OFN_OVERWRITEPROMPT;
     return flags;
 }
 }  // namespace
@@ -53,7 +57,7 @@ bool TOpenDialog::Execute(HWND owner) {
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
     ofn.Flags = SystemOptions(options_);
-    if (!GetOpenFileNameW(&ofn)) return false;
+    if (!(forSaving_ ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
     fileName_ = WideToUtf8(file.data());
     return true;
 }

@@ -1,4 +1,4 @@
-// The system's file-open dialog as a component with stored options.
+// The system's file-open and file-save dialogs as components with stored options.
 #pragma once
 #include <windows.h>
 
@@ -7,8 +7,8 @@
 #include "support/framework/component.h"
 #include "support/framework/set.h"
 
-enum TOpenOption : uint8_t { ofPathMustExist, ofFileMustExist, ofEnableSizing };
-PENDREL_ENUM_TYPEINFO(TOpenOption, "ofPathMustExist", "ofFileMustExist", "ofEnableSizing");
+enum TOpenOption : uint8_t { ofPathMustExist, ofFileMustExist, ofEnableSizing, ofOverwritePrompt };
+PENDREL_ENUM_TYPEINFO(TOpenOption, "ofPathMustExist", "ofFileMustExist", "ofEnableSizing", "ofOverwritePrompt");
 using TOpenOptions = TSet<TOpenOption>;
 
 class TOpenDialog : public TComponent {
@@ -33,7 +33,17 @@ public:
     // Shows the dialog; true with FileName set when the user picked a file.
     bool Execute(HWND owner);
 
+protected:
+    // The save dialog asks for a name to write to instead of a file to read.
+    bool forSaving_ = false;
+
 private:
     std::string defaultExt_, filter_, title_, initialDir_, fileName_;
     TOpenOptions options_;
+};
+
+class TSaveDialog : public TOpenDialog {
+    PENDREL_CLASS(TSaveDialog, TOpenDialog)
+public:
+    explicit TSaveDialog(TComponent* owner) : TOpenDialog(owner) { forSaving_ = true; }
 };

@@ -33,8 +33,10 @@ void TWriter::WriteComponent(TComponent* component) {
 }
 
 void TWriter::WriteProperties(TPersistent* instance) {
-    for (const TPropInfo& prop : instance->ClassType()->Properties())
+    for (const TPropInfo& prop : instance->ClassType()->Properties()) {
+        if (!writeEvents_ && prop.PropType->Kind == TTypeKind::tkMethod) continue;
         if (IsStoredProp(*instance, prop) && !IsDefaultPropValue(*instance, prop)) WriteProperty(instance, prop);
+    }
     instance->DefineProperties(*this);
 }
 

@@ -24,6 +24,8 @@ public:
     void WriteComponent(TComponent* component);
     // Off: records carry an empty child list, whatever GetChildren offers.
     void SetWriteChildren(bool on) { writeChildren_ = on; }
+    // Off: event handlers are left out (those of a program's own container are not data).
+    void SetWriteEvents(bool on) { writeEvents_ = on; }
 
     void DefineProperty(const std::string& name, const std::function<void(TReader&)>& readData,
                         const std::function<void(TWriter&)>& writeData, bool hasData) override;
@@ -53,6 +55,7 @@ private:
     TStream& stream_;
     TValueEncoder values_;
     bool writeChildren_ = true;
+    bool writeEvents_ = true;
     std::string propPath_;
     int depth_ = 0;
 };

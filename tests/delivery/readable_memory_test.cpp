@@ -1,4 +1,4 @@
-#include "runtime/delivery/readable_memory.h"
+#include "support/win32/readable_memory.h"
 
 #include <windows.h>
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdarg>
+#include <string>
 
 #include "components/visual/messages/message_kinds.h"
 #include "components/visual/messages/message_options.h"
@@ -38,4 +39,6 @@ public:
     static HWND Window();
     // The messages held, shown or not.
     static size_t Count();
+    // The text of message index, oldest first; empty past the last.
+    static std::string Text(size_t index);
 };

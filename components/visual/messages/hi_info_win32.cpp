@@ -47,6 +47,11 @@ int HiInfo::Locked() { return Center().Locked(); }
 HWND HiInfo::Window() { return State().Window->Handle(); }
 size_t HiInfo::Count() { return Center().Messages().Count(); }
 
+std::string HiInfo::Text(size_t index) {
+    const HiMessageList& messages = Center().Messages();
+    return index < messages.Count() ? messages[index].Text : std::string();
+}
+
 HICON HiInfo::GetHIcon(int kind) {
     switch (kind) {
         case hiiInformation: return LoadIconA(nullptr, IDI_ASTERISK);

@@ -1,4 +1,4 @@
-#include "file_exists.h"
+#include "support/win32/file_exists.h"
 
 #include <windows.h>
 

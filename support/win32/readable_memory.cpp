@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "runtime/delivery/readable_memory.h"
+#include "support/win32/readable_memory.h"
 
 namespace {
 constexpr DWORD kReadableProtections =

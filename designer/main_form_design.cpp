@@ -1,0 +1,55 @@
+// Design mode's wiring: the engine's changes and selection, the palette's insertions, the
+// component list and the inspector.
+#include "components/surface/design_panel.h"
+#include "components/visual/logcombo/h_log_combo_box.h"
+#include "components/visual/palette/bottons_tab.h"
+#include "designer/engine/designer.h"
+#include "designer/engine/designer_panel.h"
+#include "designer/engine/selected_controls.h"
+#include "keys/palette_table.h"
+#include "main_form.h"
+#include "support/inspector/object_inspector.h"
+
+void TMainForm::designerChange(TObject*) {
+    if (inDesignChange_) return;
+    inDesignChange_ = true;
+    try {
+        DesignChanged();
+    } catch (...) {
+        inDesignChange_ = false;
+        throw;
+    }
+    inDesignChange_ = false;
+    inspector->UpdateValues();
+}
+
+void TMainForm::designerChangeSelection(TObject*) {
+    const std::string active = inspector->GetActiveProperty();
+    const std::vector<TControl*>& selected = designer->GetSelectedControls()->Controls();
+    for (TControl* control : selected) SetKeyHost(control);
+    inspector->SetControls(selected);
+    inspector->CollapseAll();
+    if (!active.empty()) inspector->SetFocusToProperty(active);
+    if (bComp->GetItems()->Count() == 0 || bComp->GetItems()->Count() != DesignPlace->ControlCount() + 1)
+        RebuildComponentList();
+    bComp->SetItemIndex(selected.empty() ? -1 : bComp->IndexOfObject(selected.front()));
+}
+
+void TMainForm::designerControlInserting(TObject*, TClass& controlClass) {
+    const int pressed = buttons->GetButtonIndex();
+    controlClass = pressed >= 0 ? PaletteTable(pressed).Class : nullptr;
+    buttons->SetButtonIndex(-1);
+}
+
+void TMainForm::designerControlInserted(TObject*, TControl* control) { SetKeyHost(control); }
+
+void TMainForm::bCompChange(TObject*) {
+    if (!IsDesignMode()) return;
+    const int chosen = bComp->GetItemIndex();
+    auto* control = chosen >= 0 ? dynamic_cast<TControl*>(bComp->Objects(chosen)) : nullptr;
+    if (!control) return;
+    designer->GetSelectedControls()->ClearExcept(control);
+    DesignPanel->SetFocus();
+}
+
+void TMainForm::tbInspectorClose(TObject*, TCloseAction& action) { action = caHide; }
