@@ -5,7 +5,7 @@
 #include "support/menus/image_list.h"
 
 namespace {
-// Pictures as text: '.' is transparent, '#' black, 'w' white, 'g' grey, 'd' dark grey, 'b' blue.
+// Pictures as text: '.' is the transparent magenta, '#' black, 'w' white, 'g' grey, 'd' dark grey, 'b' blue.
 using Picture = const char* const[kPaletteImageSize];
 
 constexpr Picture kLabel = {
@@ -52,6 +52,8 @@ constexpr Picture kKeyCmd = {
     "..w..............d..", "..wddddddddddddddd..", "...#################", "....................",
 };
 
+constexpr uint32_t kTransparent = 0xFF00FF;
+
 uint32_t ArgbOf(char cell) {
     switch (cell) {
         case '#': return 0xFF000000u;
@@ -59,7 +61,7 @@ uint32_t ArgbOf(char cell) {
         case 'g': return 0xFFC0C0C0u;
         case 'd': return 0xFF808080u;
         case 'b': return 0xFF0000C0u;
-        default: return 0;
+        default: return 0xFF000000u | kTransparent;
     }
 }
 
@@ -73,5 +75,6 @@ void Add(TImageList& list, const Picture& rows) {
 
 void DrawPaletteImages(TImageList& list) {
     list.SetSize(kPaletteImageSize, kPaletteImageSize);
+    list.SetTransparentColor(kTransparent);
     for (const Picture* picture : {&kLabel, &kEdit, &kKey, &kKeyFx, &kKeySym, &kKeyCmd}) Add(list, *picture);
 }

@@ -59,6 +59,7 @@ bool TProgramFolder::CopyProgram() {
     const std::wstring source = TestProgramFolder();
     std::vector<std::wstring> names = FilesMatching(source + L"*.dll");
     names.emplace_back(L"Pendrel.exe");
+    names.emplace_back(L"Morvane.exe");
     for (const auto& name : names)
         if (!CopyFileW((source + name).c_str(), (path_ + name).c_str(), FALSE)) return false;
     return true;

@@ -14,9 +14,6 @@ RECT KeyCell(int column, int row) {
     return RECT{left, top, left + kKeySize, top + kKeySize};
 }
 
-TLayoutControl CharacterKey(const char* name, int column, const char* label, int code) {
-    return {name, "OSKKey", KeyCell(column, 0), {"KeyLabel = '" + std::string(label) + "'", "KeyCode = " + std::to_string(code)}};
-}
 
 TLayoutControl ModifierKey(const char* name, int column, const char* label, int code) {
     return {name, "OSKKeySym", KeyCell(column, 0), {"KeyLabel = '" + std::string(label) + "'", "KeyCode = " + std::to_string(code)}};
@@ -36,6 +33,10 @@ std::string ControlText(const TLayoutControl& control) {
     return text + "  end\n";
 }
 }  // namespace
+
+TLayoutControl CharacterKey(const char* name, int column, const char* label, int code) {
+    return {name, "OSKKey", KeyCell(column, 0), {"KeyLabel = '" + std::string(label) + "'", "KeyCode = " + std::to_string(code)}};
+}
 
 POINT TTestLayout::Centre(const std::string& name) const {
     for (const auto& control : controls_)

@@ -47,6 +47,8 @@ inline constexpr char Buffer[] = "BufferField";
 
 // The text a constant macro key pastes.
 inline constexpr char kPastedText[] = "xyz";
+// A character key in column of the first row of key cells.
+TLayoutControl CharacterKey(const char* name, int column, const char* label, int code);
 // Character keys a, b, c; left Shift; Caps Lock; Ctrl+A; a constant and an edit-field
 // macro; the settings; the tray menu; an edit field. The bottom right corner is empty.
 TTestLayout StandardLayout();

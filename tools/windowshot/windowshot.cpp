@@ -1,9 +1,13 @@
-// windowshot <window class> <window title> <output.png> [--close]
-// Waits until the window is on the screen, saves its picture as PNG and, with --close,
-// asks it to close. Exit code 0 on success, 1 on failure, 2 on bad arguments.
+// windowshot <window class> <window title> <output.png> [--keys ctrl+e,ctrl+a] [--close]
+// Waits until the window is on the screen, with --keys types the shortcuts into it one after
+// another, saves its picture as PNG and, with --close, asks it to close. Exit code 0 on
+// success, 1 on failure, 2 on bad arguments.
 #include <windows.h>
 
+#include <cctype>
 #include <cstdio>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,6 +27,55 @@ HWND WaitForWindow(const std::wstring& cls, const std::wstring& title) {
         Sleep(20);
     }
     return nullptr;
+}
+
+struct TShortcut {
+    std::vector<BYTE> Modifiers;
+    BYTE Key = 0;
+};
+
+// 1 for "f1" ... 12 for "f12"; 0 for anything else.
+int FunctionKeyNumber(const std::string& part) {
+    if (part.size() < 2 || part.size() > 3 || part[0] != 'f') return 0;
+    int number = 0;
+    for (size_t i = 1; i < part.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(part[i]))) return 0;
+        number = number * 10 + (part[i] - '0');
+    }
+    return number;
+}
+
+// "ctrl+shift+e", "alt+f3", "f6", "a": modifiers and one letter, digit or function key.
+std::optional<TShortcut> ParseShortcut(const std::string& text) {
+    TShortcut shortcut;
+    std::stringstream parts(text);
+    std::string part;
+    while (std::getline(parts, part, '+')) {
+        for (char& c : part) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (part == "ctrl") shortcut.Modifiers.push_back(VK_CONTROL);
+        else if (part == "shift") shortcut.Modifiers.push_back(VK_SHIFT);
+        else if (part == "alt") shortcut.Modifiers.push_back(VK_MENU);
+        else if (part.size() == 1 && std::isalnum(static_cast<unsigned char>(part[0])))
+            shortcut.Key = static_cast<BYTE>(std::toupper(static_cast<unsigned char>(part[0])));
+        else if (const int f = FunctionKeyNumber(part); f >= 1 && f <= 12)
+            shortcut.Key = static_cast<BYTE>(VK_F1 + f - 1);
+        else return std::nullopt;
+    }
+    if (shortcut.Key == 0) return std::nullopt;
+    return shortcut;
+}
+
+void Type(HWND wnd, const std::vector<TShortcut>& shortcuts) {
+    SetForegroundWindow(wnd);
+    Sleep(200);
+    for (const TShortcut& shortcut : shortcuts) {
+        for (BYTE modifier : shortcut.Modifiers) keybd_event(modifier, 0, 0, 0);
+        keybd_event(shortcut.Key, 0, 0, 0);
+        keybd_event(shortcut.Key, 0, KEYEVENTF_KEYUP, 0);
+        for (auto it = shortcut.Modifiers.rbegin(); it != shortcut.Modifiers.rend(); ++it)
+            keybd_event(*it, 0, KEYEVENTF_KEYUP, 0);
+        Sleep(300);
+    }
 }
 
 // The window's pixels as the screen shows them; the window floats above all others.
@@ -51,10 +104,30 @@ std::vector<uint32_t> CaptureScreenArea(const RECT& area) {
 }
 }  // namespace
 
+int Usage() {
+    std::fprintf(stderr, "usage: windowshot <window class> <window title> <output.png> [--keys ctrl+e,ctrl+a] [--close]\n");
+    return 2;
+}
+
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: windowshot <window class> <window title> <output.png> [--close]\n");
-        return 2;
+    if (argc < 4) return Usage();
+    bool close = false;
+    std::vector<TShortcut> shortcuts;
+    for (int i = 4; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--close") {
+            close = true;
+        } else if (option == "--keys" && i + 1 < argc) {
+            std::stringstream list(argv[++i]);
+            std::string item;
+            while (std::getline(list, item, ',')) {
+                const std::optional<TShortcut> shortcut = ParseShortcut(item);
+                if (!shortcut) return Usage();
+                shortcuts.push_back(*shortcut);
+            }
+        } else {
+            return Usage();
+        }
     }
     HWND wnd = WaitForWindow(Utf8ToWide(argv[1]), Utf8ToWide(argv[2]));
     if (!wnd) {
@@ -62,6 +135,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     Sleep(kSettleMilliseconds);
+    if (!shortcuts.empty()) {
+        Type(wnd, shortcuts);
+        Sleep(kSettleMilliseconds);
+    }
     RECT area;
     GetWindowRect(wnd, &area);
     try {
@@ -70,6 +147,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "windowshot: %s\n", error.what());
         return 1;
     }
-    if (argc > 4 && std::string(argv[4]) == "--close") PostMessageW(wnd, WM_CLOSE, 0, 0);
+    if (close) PostMessageW(wnd, WM_CLOSE, 0, 0);
     return 0;
 }
