@@ -41,4 +41,5 @@ TProgramCopy::~TProgramCopy() {
 void TProgramCopy::ForgetSettings() const {
     std::error_code ignored;
     fs::remove(dir_ / "osk.hcfg", ignored);
+    fs::remove(dir_ / "designer.hcfg", ignored);
 }

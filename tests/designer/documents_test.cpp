@@ -175,6 +175,33 @@ TEST_F(DesignerTest, SaveWritesTheFileAndAFailedSaveKeepsTheOldFileAndTheChange)
     EXPECT_EQ(LeftOf("A1"), 150);
 }
 
+// The file name box of the system's file dialogs: a combo box in the newer look, an edit in the older.
+void TypeFileName(HWND dialog, const std::string& path) {
+    if (!SetDlgItemTextA(dialog, 0x47C, path.c_str())) SetDlgItemTextA(dialog, 0x480, path.c_str());
+}
+
+TEST_F(DesignerTest, SaveAsGivesANewFormItsFileAndRemembersTheFolder) {
+    Start();
+    auto* key = new OSKKey(form->DesignPlace);
+    key->SetName("Drawn");
+    key->SetParent(form->DesignPlace);
+    key->SetLeft(33);
+    form->DesignChanged();
+    const std::string path = PathOf("drawn.osk");
+    TShownDialog shown;
+    TDialogRobot robot("Save OSK file...");
+    robot.Then([&](HWND dialog) { TypeFileName(dialog, path); }).Then([](HWND dialog) {
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    form->idSaveClick(nullptr);
+    ASSERT_TRUE(robot.SawDialog()) << "a form without a file is saved as";
+    EXPECT_EQ(FirstLeftInFile(path), 33);
+    EXPECT_TRUE(form->CurrentForm()->HasFile);
+    EXPECT_FALSE(form->CurrentForm()->Modified);
+    EXPECT_EQ(form->pgForms->GetTabs()->Strings(0), "drawn.osk");
+    EXPECT_EQ(form->Settings()->Read("LastUsedFormPath", std::string()), folder.string() + "\\");
+}
+
 TEST_F(DesignerTest, ClosingAChangedFormAsksAndEachAnswerDoesWhatItSays) {
     const std::string a = WriteFile("a.osk", KeysLayout({"A1"}));
     const std::string b = WriteFile("b.osk", KeysLayout({"B1"}));

@@ -9,6 +9,7 @@
 #include "designer/engine/designer_panel.h"
 #include "keys/osk_custom_key.h"
 #include "keys/osk_messages.h"
+#include "components/visual/palette/bottons_tab.h"
 #include "support/controls/bevel.h"
 #include "support/controls/tab_set.h"
 
@@ -55,6 +56,27 @@ TEST_F(DesignerTest, OpeningAndSwitchingPassThroughTestModeAndComeBack) {
     EXPECT_FALSE(form->IsDesignMode()) << "a new form has no keys to design";
     form->SwitchToForm(0);
     EXPECT_FALSE(form->IsDesignMode());
+}
+
+TEST_F(DesignerTest, APaletteButtonInsertsOneKeyOfItsClassAndTheNextClickSelects) {
+    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
+    form->Design1Click(nullptr);
+    form->buttons->SetButtonIndex(2);
+    const HWND surface = static_cast<HWND>(form->DesignPlace->Handle());
+    auto click = [&](int x, int y) {
+        SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        Pump();
+    };
+    click(200, 50);
+    ASSERT_EQ(form->DesignPlace->ControlCount(), 2);
+    TControl* inserted = form->DesignPlace->Controls(1);
+    EXPECT_EQ(inserted->ClassName(), "OSKKey");
+    EXPECT_EQ(dynamic_cast<OSKCustomKey*>(inserted)->GetHostWindow(), form->Window());
+    EXPECT_EQ(form->buttons->GetButtonIndex(), -1);
+    EXPECT_TRUE(form->CurrentForm()->Modified);
+    click(250, 80);
+    EXPECT_EQ(form->DesignPlace->ControlCount(), 2) << "the next click selects";
 }
 
 TEST_F(DesignerTest, KeysLoadedOnTheSurfaceHaveTheWindowAsHost) {
