@@ -6,14 +6,13 @@
 
 #include "components/config/storage_link.h"
 #include "components/persistence/control_io.h"
+#include "components/persistence/read_error_question.h"
 #include "components/surface/design_panel.h"
 #include "components/visual/messages/hi_info.h"
 #include "designer/designer_settings.h"
 #include "designer/engine/designer.h"
 #include "main_form.h"
 #include "support/controls/tab_control.h"
-#include "support/dialogs/core/message_box_flags.h"
-#include "support/dialogs/xmessage_box.h"
 #include "support/framework/exceptions.h"
 #include "support/gdi/bitmap.h"
 #include "support/lib/format.h"
@@ -200,18 +199,17 @@ void TMainForm::cIOReadError(TReader*, const std::string error, bool& handled) {
         handled = true;
         return;
     }
-    const std::string text = "Error loading data:\n  " + error + "\nIgnore error and continue to load?";
-    switch (XMessageBox(Window(), text.c_str(), "Error loading form data...", XMB_YESNO | XMB_ICONERROR | XMB_YESTOALL)) {
-        case XMB_IDYES:
+    switch (AskAboutReadError(Window(), error)) {
+        case TReadErrorAnswer::Ignore:
             handled = true;
             break;
-        case XMB_IDNO:
-            Abort();
-        case XMB_IDYESTOALL:
+        case TReadErrorAnswer::IgnoreAll:
             ignoreAllReadErrors_ = true;
             handled = true;
             break;
-        default:
+        case TReadErrorAnswer::Stop:
+            Abort();
+        case TReadErrorAnswer::Other:
             break;
     }
 }

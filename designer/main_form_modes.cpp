@@ -59,6 +59,7 @@ void TMainForm::DesignPlaceResize(TObject*) {
 
 namespace {
 void RelabelKeys(TWinControl& surface, uint8_t* state, HKL layout) {
+    const TRepaintHold hold(surface);
     for (int i = 0; i < surface.ControlCount(); ++i)
         if (auto* key = dynamic_cast<OSKCustomKey*>(surface.Controls(i))) key->UpdateFromKeyboard(state, layout);
 }

@@ -13,6 +13,7 @@
 #include "support/inspector/inspector_win32.h"
 #include "support/menus/menu_system_win32.h"
 #include "support/win32/application.h"
+#include "support/win32/input_events.h"
 #include "support/win32/message_loop.h"
 #include "support/win32/readable_memory.h"
 #include "support/win32/scrolling_peer.h"
@@ -48,20 +49,12 @@ private:
     TMainForm& Form() const { return static_cast<TMainForm&>(Control()); }
 };
 
-TShiftState ShiftStateNow() {
-    TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
-
 // Key-downs for the main window and its controls reach FormShortCut before the menus.
 bool ShortCutFilter(const MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
     TMainForm* form = MainForm();
     if (!form || !form->HandleAllocated() || GetAncestor(message.hwnd, GA_ROOT) != form->Window()) return false;
-    return form->FormShortCut(static_cast<WORD>(message.wParam), ShiftStateNow());
+    return form->FormShortCut(static_cast<WORD>(message.wParam), CurrentShiftState());
 }
 }  // namespace
 

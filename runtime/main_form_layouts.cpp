@@ -1,6 +1,7 @@
 // Loading layouts into the keyboard, with a window position remembered per layout.
 #include "components/config/cfg_storage.h"
 #include "components/persistence/control_io.h"
+#include "components/persistence/read_error_question.h"
 #include "components/surface/design_panel.h"
 #include "components/visual/messages/hi_info.h"
 #include "keys/osk_custom_key.h"
@@ -10,8 +11,6 @@
 #include "main_form_osk.h"
 #include "runtime/delivery/target_tracker.h"
 #include "runtime/settings/runtime_settings.h"
-#include "support/dialogs/core/message_box_flags.h"
-#include "support/dialogs/xmessage_box.h"
 #include "support/framework/exceptions.h"
 #include "support/lib/paths.h"
 #include "support/win32/application.h"
@@ -90,12 +89,11 @@ void TMainFormOSK::cIOReadError(TReader*, const std::string& error, bool& ignore
         ignore = true;
         return;
     }
-    const std::string text = "Error loading data:\n  " + error + "\nIgnore error and continue to load?";
-    switch (XMessageBox(Window(), text.c_str(), "Error loading form data...", XMB_YESNO | XMB_ICONERROR | XMB_YESTOALL)) {
-        case XMB_IDYES:
+    switch (AskAboutReadError(Window(), error)) {
+        case TReadErrorAnswer::Ignore:
             ignore = true;
             break;
-        case XMB_IDYESTOALL:
+        case TReadErrorAnswer::IgnoreAll:
             cfg->Write(kIgnoreLoadErrors, true);
             ignore = true;
             break;

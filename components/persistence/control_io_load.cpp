@@ -57,6 +57,7 @@ void HCustomControlIO::DOLoad(TStream* stream) {
         scrolling->DisableAutoRange();
     }
     control_->DisableAlign();
+    const TRepaintHold hold(*control_);
     TLinkNamesList renames;
     renameMap_ = &renames;
     const bool wasVisible = control_->GetVisible();

@@ -200,11 +200,33 @@ void TWinControl::ChangeScale(int multiplier, int divisor) {
 }
 
 void TWinControl::InvalidateRect(const TRect& area) {
-    if (peer_) peer_->Invalidate(&area);
+    if (!peer_) return;
+    if (repaintHolds_ == 0) return peer_->Invalidate(&area);
+    if (heldArea_.Left >= heldArea_.Right || heldArea_.Top >= heldArea_.Bottom) {
+        heldArea_ = area;
+        return;
+    }
+    heldArea_ = {std::min(heldArea_.Left, area.Left), std::min(heldArea_.Top, area.Top),
+                 std::max(heldArea_.Right, area.Right), std::max(heldArea_.Bottom, area.Bottom)};
 }
 
 void TWinControl::Invalidate() {
-    if (peer_) peer_->Invalidate(nullptr);
+    if (!peer_) return;
+    if (repaintHolds_ == 0) return peer_->Invalidate(nullptr);
+    repaintAll_ = true;
+}
+
+void TWinControl::ReleaseRepaints() {
+    if (repaintHolds_ == 0 || --repaintHolds_ > 0) return;
+    const TRect area = heldArea_;
+    const bool all = repaintAll_;
+    heldArea_ = {};
+    repaintAll_ = false;
+    if (!peer_) return;
+    if (all)
+        peer_->Invalidate(nullptr);
+    else if (area.Left < area.Right && area.Top < area.Bottom)
+        peer_->Invalidate(&area);
 }
 
 TPoint TWinControl::ClientOrigin() const {
@@ -247,5 +269,6 @@ void TWinControl::EnabledChanged() {
 
 void HClearControl(TWinControl* control) {
     if (!control) return;
+    TRepaintHold hold(*control);
     while (control->ControlCount() > 0) delete control->Controls(0);
 }

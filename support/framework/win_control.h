@@ -118,6 +118,10 @@ public:
     void ChangeScale(int multiplier, int divisor) override;
     void InvalidateRect(const TRect& area);
     void Invalidate() override;
+    // While held, the repaints asked for are gathered into one, asked for when the last hold
+    // ends: a layout's thousand keys arriving or going are one repaint, not a thousand.
+    void HoldRepaints() { ++repaintHolds_; }
+    void ReleaseRepaints();
     TPoint ClientOrigin() const override;
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
 
@@ -140,11 +144,26 @@ private:
     std::vector<TWinControl*> tabList_;
     std::unique_ptr<TWindowPeer> peer_;
     int alignDisabled_ = 0;
+    int repaintHolds_ = 0;
+    bool repaintAll_ = false;
+    TRect heldArea_;  // empty while nothing waits
     bool tabStop_ = false;
     int pendingTabOrder_ = -1;  // the order read from a stream, until the parent sorts its list
     IDesignInterceptor* interceptor_ = nullptr;
     TControl* hovered_ = nullptr;
     TControl* held_ = nullptr;
+};
+
+// Holds a container's repaints for a scope.
+class TRepaintHold {
+public:
+    explicit TRepaintHold(TWinControl& control) : control_(control) { control_.HoldRepaints(); }
+    ~TRepaintHold() { control_.ReleaseRepaints(); }
+    TRepaintHold(const TRepaintHold&) = delete;
+    TRepaintHold& operator=(const TRepaintHold&) = delete;
+
+private:
+    TWinControl& control_;
 };
 
 // Destroys the control's child controls, from index 0, until it has none.

@@ -216,7 +216,7 @@ TEST_F(EngineTest, AHundredAndFiftyStepsAllUndo) {
     Settle();
     const std::string before = Text();
     designer->GetSelectedControls()->ClearExcept(surface->Controls(0));
-    for (int i = 0; i < 150; ++i) Key(0x28, i % 2 ? ssCtrl : 0);  // alternating kinds: no step joins another
+    for (int i = 0; i < 150; ++i) Key(0x28, i % 2 ? static_cast<TShiftState>(ssCtrl) : TShiftState{0});  // alternating kinds: no step joins another
     int steps = 0;
     while (designer->CanUndo() && Text() != before) {
         designer->Undo();
