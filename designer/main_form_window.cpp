@@ -4,12 +4,16 @@
 
 #include "components/config/cfg_storage.h"
 #include "components/config/storage_link.h"
+#include "components/visual/dock97/dock97_install_win32.h"
+#include "components/visual/logcombo/h_log_combo_box_peer_win32.h"
 #include "components/visual/toolbar/toolbar_button_win32.h"
+#include "components/visual/toolwindow/h_window_peer_win32.h"
 #include "designer/designer_settings.h"
 #include "keys/osk_messages.h"
 #include "main_form.h"
 #include "support/controls/standard_controls.h"
 #include "support/controls/tab_control.h"
+#include "support/dialogs/install_editor_dialogs.h"
 #include "support/inspector/inspector_win32.h"
 #include "support/menus/menu_system_win32.h"
 #include "support/win32/application.h"
@@ -65,6 +69,10 @@ void RegisterMainFormWindow() {
     InstallToolbarButtonWindowing();
     InstallStandardControls();
     InstallInspectorControls();
+    InstallDock97Windowing();
+    InstallToolWindowWindowing();
+    InstallLogComboBoxWindowing();
+    InstallEditorDialogs();
     RegisterWindowPeerMaker(TMainForm::StaticClass(), &MakeWindowPeer<TMainFormPeer>);
 }
 
