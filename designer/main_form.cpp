@@ -17,7 +17,9 @@
 #include "components/visual/palette/bottons_tab.h"
 #include "components/visual/toolwindow/h_window.h"
 #include "components/visual/xpmenu/xp_menu.h"
+#include "components/editors/multiline_property.h"
 #include "designer/designer_settings.h"
+#include "designer/editors/key_code_editors.h"
 #include "designer/palette_images.h"
 #include "designer/engine/designer.h"
 #include "designer/engine/designer_grid.h"
@@ -30,6 +32,7 @@
 #include "support/controls/tab_control.h"
 #include "support/controls/tab_set.h"
 #include "support/dialogs/open_dialog.h"
+#include "support/design/property_editor_registry.h"
 #include "support/inspector/object_inspector.h"
 #include "support/inspector/property_help.h"
 #include "support/lib/command_line.h"
@@ -118,6 +121,12 @@ void TMainForm::DeclareProperties(TClassBuilder<TMainForm>& c) {
     c.Method("idAGrid", &F::idAGrid);
     c.Method("idEUndo", &F::idEUndo);
     c.Method("idERedo", &F::idERedo);
+    c.Method("mnuTextEditClick", &F::mnuTextEditClick);
+    c.Method("idToolSwitch", &F::idToolSwitch);
+    c.Method("Objectinspector1Click", &F::Objectinspector1Click);
+    c.Method("N26Click", &F::N26Click);
+    c.Method("N22Click", &F::N22Click);
+    c.Method("mnuSaveCfgClick", &F::mnuSaveCfgClick);
     c.Method("N14Click", &F::N14Click);
     c.Method("N16Click", &F::N16Click);
     c.Method("N17Click", &F::N17Click);
@@ -142,6 +151,16 @@ void RegisterFormClasses() {
         RegisterClass(*cls);
 }
 #pragma pop_macro("RegisterClass")
+// Captions and hints edited as several lines, shortcuts and key codes by their names.
+void RegisterDesignerPropertyEditors() {
+    const TPropertyType text = PropertyTypeOf(&Dummy::StaticClass(), "Caption");
+    RegisterPropertyEditor(text, nullptr, "Caption", PropertyEditorFactory<HMultilineProperty>());
+    RegisterPropertyEditor(PropertyTypeOf(&TForm::StaticClass(), "Caption"), nullptr, "Caption",
+                           PropertyEditorFactory<HMultilineProperty>());
+    RegisterPropertyEditor(PropertyTypeOf(&TForm::StaticClass(), "Hint"), nullptr, "Hint",
+                           PropertyEditorFactory<HMultilineProperty>());
+    RegisterKeyCodeEditors();
+}
 }  // namespace
 
 TMainForm* MainForm() { return mainForm; }
@@ -187,6 +206,7 @@ void TMainForm::RunStartup() {
     DesignPlace->SetBounds(0, 0, link_->Read(kOSKWidth, kDefaultOSKWidth), link_->Read(kOSKHeight, kDefaultOSKHeight));
     tbInspector->Hide();
     ApplyConfig();
+    RegisterDesignerPropertyEditors();
     ReopenForms();
     OpenCommandLineForms();
     if (forms_.empty() && link_->Read(kAutoNewForm, kDefaultAutoNewForm)) NewForm();

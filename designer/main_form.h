@@ -175,6 +175,13 @@ public:
     void idAGrid(TObject* sender);
     void idEUndo(TObject* sender);
     void idERedo(TObject* sender);
+    void mnuTextEditClick(TObject* sender);
+    void idToolSwitch(TObject* sender);
+    void Objectinspector1Click(TObject* sender);
+    void N26Click(TObject* sender);
+    void N22Click(TObject* sender);
+    // From the menu it asks first; without a sender (closing) it saves at once.
+    void mnuSaveCfgClick(TObject* sender);
     // The lock toggles of the design popup: move, size, delete, insert, copy.
     void N14Click(TObject* sender);
     void N16Click(TObject* sender);
@@ -184,6 +191,9 @@ public:
 
 private:
     void RegisterPalette();
+    // The design-mode part of FormShortCut: clipboard keys on the surface, F11, and typing
+    // that starts an edit in the inspector. True when the key was handled.
+    bool DesignShortCut(WORD key, TShiftState shift);
     // A settings file that exists but cannot be read; the settings tree has put it aside.
     void ReportDamagedSettings();
     void ReopenForms();

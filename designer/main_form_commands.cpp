@@ -2,6 +2,7 @@
 // state just before its menu shows or its shortcut fires.
 #include "components/config/storage_link.h"
 #include "components/surface/design_panel.h"
+#include "components/visual/dock97/h_tool_window97.h"
 #include "designer/designer_settings.h"
 #include "designer/engine/designer.h"
 #include "designer/engine/designer_panel.h"
@@ -19,7 +20,7 @@ enum : int {
     kToBack = 207, kAlignMenu = 208, kAlignFirst = 209, kAlignLast = 214, kAlignDialog = 215, kSnapGrid = 216,
     kDuplicate = 217, kAlignElement = 218, kLockFirst = 220, kLockLast = 224,
     kUndo = 260, kRedo = 261,
-    kObjectInspector = 303,
+    kPalette = 301, kObjectInspector = 303,
     kCloseForm = 400, kNextForm = 401, kPrevForm = 402, kCloseAll = 403, kWindowSeparator = 450, kWindowFirst = 451,
     kWindowLast = 459,
 };
@@ -71,7 +72,11 @@ void TMainForm::idMenuChecker(TObject*, TMenuItem* item) {
         item->SetChecked(item->GetEnabled() && (all & LockModeOf(static_cast<TELDesignerLockKind>(tag - kLockFirst))));
     } else if (tag == kUndo) item->SetEnabled(focus && designer->CanUndo());
     else if (tag == kRedo) item->SetEnabled(focus && designer->CanRedo());
-    else if (tag == kObjectInspector) item->SetEnabled(IsDesignMode());
+    else if (tag == kPalette) item->SetChecked(tbPalette->GetVisible());
+    else if (tag == kObjectInspector) {
+        item->SetEnabled(IsDesignMode());
+        item->SetChecked(tbInspector->GetVisible());
+    }
 }
 
 void TMainForm::idECut(TObject*) {

@@ -103,12 +103,11 @@ bool TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
 }
 
-bool TMainForm::FormShortCut(WORD, TShiftState) {
+bool TMainForm::FormShortCut(WORD key, TShiftState shift) {
     keyTimer->SetEnabled(false);
-    if (!IsDesignMode()) {
-        RefreshKeyLabels();
-        keyTimer->SetEnabled(true);
-    }
+    if (IsDesignMode()) return DesignShortCut(key, shift);
+    RefreshKeyLabels();
+    keyTimer->SetEnabled(true);
     return false;
 }
 
@@ -127,7 +126,7 @@ void TMainForm::FormClose() {
     if (closed_) return;
     closed_ = true;
     SetDesignMode(false);
-    if (link_ && link_->Read(kAutosave, kDefaultAutosave)) cfg->Save();
+    if (link_ && link_->Read(kAutosave, kDefaultAutosave)) mnuSaveCfgClick(nullptr);
     link_.reset();
 }
 

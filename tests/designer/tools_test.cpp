@@ -1,0 +1,101 @@
+// The commands around the design: the layout as plain text, the tool windows, and the keys
+// of design mode.
+#include "designer_fixture.h"
+
+#include <windows.h>
+
+#include "components/surface/design_panel.h"
+#include "components/visual/dock97/h_tool_window97.h"
+#include "components/visual/menus/h_main_menu.h"
+#include "designer/engine/designer.h"
+#include "designer/engine/designer_panel.h"
+#include "designer/engine/selected_controls.h"
+#include "support/inspector/object_inspector.h"
+#include "support/menus/menu_item.h"
+#include "modal_robot.h"
+#include "support/controls/memo.h"
+#include "support/editor/multiline_editor_form.h"
+
+namespace {
+// A step of the text editor: its memo's text changed by change, then OK.
+TModalRobot::TStep EditAndConfirm(std::function<std::string(std::string)> change) {
+    return [change](TModalForm& dialog, HWND) {
+        auto& editor = static_cast<THMultilineEditorForm&>(dialog);
+        editor.Memo->SetText(change(editor.Memo->GetText()));
+        editor.SetModalResult(mrOk);
+    };
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST_F(DesignerTest, EditAsPlainTextReadsTheEditAndABadEditKeepsTheForm) {
+    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
+    form->Design1Click(nullptr);
+    {
+        TModalRobot robot("a.osk");
+        robot.Then(EditAndConfirm([](std::string t) { return Replaced(t, "Left = 10", "Left = 99"); }));
+        form->mnuTextEditClick(nullptr);
+        ASSERT_TRUE(robot.SawForm());
+    }
+    EXPECT_EQ(LeftOf("A1"), 99);
+    EXPECT_TRUE(form->CurrentForm()->Modified);
+    EXPECT_TRUE(form->IsDesignMode());
+    {
+        TModalRobot robot("[*] a.osk");
+        robot.Then(EditAndConfirm([](std::string) { return "object broken"; }));
+        form->mnuTextEditClick(nullptr);
+        ASSERT_TRUE(robot.SawForm());
+    }
+    EXPECT_EQ(SurfaceNames(), std::vector<std::string>{"A1"});
+    EXPECT_EQ(LeftOf("A1"), 99) << "the form as it was before the bad edit";
+    ASSERT_FALSE(Reports().empty());
+    EXPECT_NE(Reports().back().find("cannot be read"), std::string::npos) << Reports().back();
+    EXPECT_TRUE(form->IsDesignMode());
+}
+
+TEST_F(DesignerTest, TheToolWindowItemsShowAndToggleTheirWindows) {
+    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
+    TMenuItem palette(nullptr), inspector(nullptr);
+    palette.SetTag(301);
+    inspector.SetTag(303);
+    form->idMenuChecker(form->mnuMain, &palette);
+    form->idMenuChecker(form->mnuMain, &inspector);
+    EXPECT_TRUE(palette.GetChecked());
+    EXPECT_FALSE(inspector.GetEnabled()) << "the inspector belongs to design mode";
+    form->idToolSwitch(nullptr);
+    form->idMenuChecker(form->mnuMain, &palette);
+    EXPECT_FALSE(form->tbPalette->GetVisible());
+    EXPECT_FALSE(palette.GetChecked());
+    form->Design1Click(nullptr);
+    form->Objectinspector1Click(nullptr);
+    EXPECT_FALSE(form->tbInspector->GetVisible());
+}
+
+TEST_F(DesignerTest, ClipboardKeysOnTheSurfaceNeedASelectionToCopyButPasteWithout) {
+    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
+    form->Design1Click(nullptr);
+    ASSERT_TRUE(form->DesignPanel->Focused());
+    form->designer->GetSelectedControls()->ClearExcept(form->DesignPlace->Controls(0));
+    EXPECT_TRUE(form->FormShortCut(VK_INSERT, ssCtrl));
+    form->designer->GetSelectedControls()->Clear();
+    EXPECT_TRUE(form->FormShortCut(VK_INSERT, ssCtrl)) << "handled, and nothing copied";
+    EXPECT_TRUE(form->FormShortCut(VK_INSERT, ssShift));
+    EXPECT_EQ(form->DesignPlace->ControlCount(), 2) << "Shift+Insert pasted what Ctrl+Insert copied";
+}
+
+TEST_F(DesignerTest, ALetterTypedOnTheSurfaceGoesToTheInspector) {
+    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
+    form->Design1Click(nullptr);
+    form->designer->GetSelectedControls()->ClearExcept(form->DesignPlace->Controls(0));
+    Pump();
+    EXPECT_FALSE(form->FormShortCut('K', ssCtrl)) << "Ctrl with a letter is not redirected";
+    EXPECT_TRUE(form->FormShortCut('K', 0));
+    Pump();
+    const HWND inspector = static_cast<HWND>(form->inspector->Handle());
+    const HWND focus = GetFocus();
+    EXPECT_TRUE(focus == inspector || IsChild(inspector, focus)) << "the inspector has the keyboard";
+}
+}  // namespace
