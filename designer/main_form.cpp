@@ -103,6 +103,7 @@ void TMainForm::DeclareProperties(TClassBuilder<TMainForm>& c) {
     c.Method("idMenuChecker", &F::idMenuChecker);
     c.Method("tbInspectorClose", &F::tbInspectorClose);
     c.Method("bCompChange", &F::bCompChange);
+    c.Method("inspectorGetCellParams", &F::inspectorGetCellParams);
     c.Method("idECut", &F::idECut);
     c.Method("idECopy", &F::idECopy);
     c.Method("idEPaste", &F::idEPaste);

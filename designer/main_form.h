@@ -35,7 +35,9 @@ class TMenuItem;
 class TObjectInspector;
 class TOpenDialog;
 class TPanel;
+class TPropertyEditor;
 class TPropertyHelp;
+class TFont;
 class TReader;
 class TSaveDialog;
 class TSplitter;
@@ -156,6 +158,8 @@ public:
     void idMenuChecker(TObject* sender, TMenuItem* item);
     void tbInspectorClose(TObject* sender, TCloseAction& action);
     void bCompChange(TObject* sender);
+    // Row colours: sets, classes with sub-properties, bitmaps with and without a picture.
+    void inspectorGetCellParams(TObject* sender, TPropertyEditor* editor, TFont* font, TColor& background);
     // Editing commands that the engine carries out.
     void idECut(TObject* sender);
     void idECopy(TObject* sender);

@@ -8,6 +8,8 @@
 #include "designer/engine/selected_controls.h"
 #include "keys/palette_table.h"
 #include "main_form.h"
+#include "support/design/property_editor.h"
+#include "support/gdi/bitmap.h"
 #include "support/inspector/object_inspector.h"
 
 void TMainForm::designerChange(TObject*) {
@@ -53,3 +55,36 @@ void TMainForm::bCompChange(TObject*) {
 }
 
 void TMainForm::tbInspectorClose(TObject*, TCloseAction& action) { action = caHide; }
+
+// The system headers make GetObject a macro.
+#pragma push_macro("GetObject")
+#undef GetObject
+namespace {
+// A TBitmap or HBitmap property that holds a picture: not empty, width and height non-zero.
+bool HoldsPicture(TPropertyEditor& editor) {
+    const TPropInfo& prop = editor.Prop();
+    if (!prop.GetObject) return false;
+    const auto* bitmap = dynamic_cast<const HBitmap*>(prop.GetObject(editor.Holder(0)));
+    return bitmap && !bitmap->Empty();
+}
+}  // namespace
+#pragma pop_macro("GetObject")
+
+void TMainForm::inspectorGetCellParams(TObject*, TPropertyEditor* editor, TFont* font, TColor&) {
+    if (!editor) return;
+    const TTypeInfo& type = *editor->Prop().PropType;
+    if (type.Kind == TTypeKind::tkSet) {
+        font->SetColor(0x808000);
+    } else if (type.Kind == TTypeKind::tkClass) {
+        const std::string name = type.ClassType ? type.ClassType->ClassName() : "";
+        if (name == "TBitmap" || name == "HBitmap") {
+            const bool picture = HoldsPicture(*editor);
+            font->SetColor(picture ? 0x800000 : 0xFF8080);
+            if (!picture) font->SetStyle(font->GetStyle() + TFontStyles{fsBold});
+        } else if (editor->GetAttributes().Contains(TPropertyAttribute::paSubProperties)) {
+            font->SetStyle(font->GetStyle() + TFontStyles{fsBold});
+        } else {
+            font->SetColor(128);
+        }
+    }
+}

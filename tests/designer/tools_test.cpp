@@ -10,6 +10,8 @@
 #include "designer/engine/designer.h"
 #include "designer/engine/designer_panel.h"
 #include "designer/engine/selected_controls.h"
+#include "support/inspector/inspector_grid.h"
+#include "support/inspector/inspector_rows.h"
 #include "support/inspector/object_inspector.h"
 #include "support/menus/menu_item.h"
 #include "modal_robot.h"
@@ -97,5 +99,27 @@ TEST_F(DesignerTest, ALetterTypedOnTheSurfaceGoesToTheInspector) {
     const HWND inspector = static_cast<HWND>(form->inspector->Handle());
     const HWND focus = GetFocus();
     EXPECT_TRUE(focus == inspector || IsChild(inspector, focus)) << "the inspector has the keyboard";
+}
+}  // namespace
+
+namespace {
+TEST_F(DesignerTest, TheInspectorHidesNamesShowsTheAliasAndColoursItsRows) {
+    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
+    form->Design1Click(nullptr);
+    form->designer->GetSelectedControls()->ClearExcept(form->DesignPlace->Controls(0));
+    const TInspectorRows& rows = form->inspector->Grid().Rows();
+    EXPECT_EQ(rows.Find("Tag"), nullptr) << "Tag is hidden";
+    EXPECT_EQ(rows.Find("Visible"), nullptr);
+    ASSERT_NE(rows.Find("Color"), nullptr);
+    EXPECT_EQ(rows.Find("Color")->Caption, "[Внешний вид]");
+    auto paint = [&](const char* path) {
+        TFont font;
+        TColor background = 0;
+        form->inspectorGetCellParams(form->inspector, rows.Find(path)->Editor.get(), &font, background);
+        return font;
+    };
+    EXPECT_EQ(paint("Anchors").GetColor(), 0x808000u) << "a set";
+    EXPECT_TRUE(paint("Font").GetStyle().Contains(fsBold)) << "a class with sub-properties";
+    EXPECT_EQ(paint("Left").GetColor(), TFont().GetColor()) << "an integer keeps its font";
 }
 }  // namespace
