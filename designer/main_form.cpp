@@ -117,6 +117,7 @@ void TMainForm::DeclareProperties(TClassBuilder<TMainForm>& c) {
     c.Method("idABottom", &F::idABottom);
     c.Method("idAVCenter", &F::idAVCenter);
     c.Method("idAHCenter", &F::idAHCenter);
+    c.Method("idAlign", &F::idAlign);
     c.Method("idASnapGrid", &F::idASnapGrid);
     c.Method("mnuDupClick", &F::mnuDupClick);
     c.Method("idAGrid", &F::idAGrid);

@@ -38,6 +38,7 @@ class TPanel;
 class TPropertyEditor;
 class TPropertyHelp;
 class TFont;
+class TRTDAlignment;
 class TReader;
 class TSaveDialog;
 class TSplitter;
@@ -174,6 +175,7 @@ public:
     void idABottom(TObject* sender);
     void idAVCenter(TObject* sender);
     void idAHCenter(TObject* sender);
+    void idAlign(TObject* sender);
     void idASnapGrid(TObject* sender);
     void mnuDupClick(TObject* sender);
     void idAGrid(TObject* sender);
@@ -239,6 +241,7 @@ private:
     uint32_t lastSignature_ = 0;
     HKL lastLayout_ = nullptr;
     int hintTab_ = -1;
+    TRTDAlignment* alignment_ = nullptr;  // owned by the window, made on first use
     // The stored state, applied when the window is shown.
     int windowState_ = 0;
     std::unique_ptr<HStorageLink> link_;

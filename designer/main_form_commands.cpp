@@ -1,6 +1,7 @@
 // The commands of the menus, identified by their tags, and the checker that sets each item's
 // state just before its menu shows or its shortcut fires.
 #include "components/config/storage_link.h"
+#include "designer/alignment_dialog.h"
 #include "components/surface/design_panel.h"
 #include "components/visual/dock97/h_tool_window97.h"
 #include "designer/designer_settings.h"
@@ -119,6 +120,14 @@ void TMainForm::idARight(TObject*) { Align(2, 0); }
 void TMainForm::idABottom(TObject*) { Align(0, 2); }
 void TMainForm::idAVCenter(TObject*) { Align(0, 4); }
 void TMainForm::idAHCenter(TObject*) { Align(4, 0); }
+
+void TMainForm::idAlign(TObject*) {
+    if (!IsDesignMode()) return;
+    // One dialog for the run, opened on "Do not change" each time.
+    if (!alignment_) alignment_ = CreateAlignmentDialog(this);
+    int horizontal = 0, vertical = 0;
+    if (AskAlignment(*alignment_, horizontal, vertical)) designer->GetSelectedControls()->Align(horizontal, vertical);
+}
 
 void TMainForm::idASnapGrid(TObject*) {
     designer->SetSnapToGrid(!designer->GetSnapToGrid());

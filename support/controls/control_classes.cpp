@@ -5,6 +5,7 @@
 #include "check_box.h"
 #include "memo.h"
 #include "page_control.h"
+#include "radio_group.h"
 #include "splitter.h"
 #include "support/framework/class_registry.h"
 #include "tab_control.h"
@@ -14,7 +15,7 @@
 void RegisterStandardControlClasses() {
     for (const TMetaClass* cls : {&TBevel::StaticClass(), &TButton::StaticClass(), &TCheckBox::StaticClass(),
                                   &TEdit::StaticClass(), &TLabel::StaticClass(), &TMemo::StaticClass(),
-                                  &TPageControl::StaticClass(), &TPanel::StaticClass(), &TSplitter::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
+                                  &TPageControl::StaticClass(), &TPanel::StaticClass(), &TRadioGroup::StaticClass(), &TSplitter::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                                   &TTabSheet::StaticClass(), &TUpDown::StaticClass()})
         RegisterClass(*cls);
 }

@@ -11,6 +11,7 @@
 #include "memo_peer_win32.h"
 #include "modal_form_peer.h"
 #include "page_control_peer.h"
+#include "radio_group_peer.h"
 #include "support/win32/control_painter.h"
 #include "support/win32/window_system.h"
 #include "tab_control_peer_win32.h"
@@ -34,6 +35,8 @@ void InstallStandardControls() {
     RegisterWindowPeerMaker(TTabSet::StaticClass(), MakeWindowPeer<TTabSetPeer>);
     RegisterWindowPeerMaker(TMemo::StaticClass(), MakeWindowPeer<TMemoPeer>);
     RegisterWindowPeerMaker(TPanel::StaticClass(), MakeWindowPeer<TPanelPeer>);
+    RegisterWindowPeerMaker(TRadioGroup::StaticClass(), MakeWindowPeer<TRadioGroupPeer>);
+    RegisterWindowPeerMaker(TRadioButton::StaticClass(), MakeWindowPeer<TRadioButtonPeer>);
     RegisterControlPainter(TBevel::StaticClass(), &PaintBevel);
     RegisterStandardControlClasses();
     installed = true;

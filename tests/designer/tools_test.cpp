@@ -14,7 +14,9 @@
 #include "support/inspector/inspector_rows.h"
 #include "support/inspector/object_inspector.h"
 #include "support/menus/menu_item.h"
+#include "designer/alignment_dialog.h"
 #include "modal_robot.h"
+#include "support/controls/radio_group.h"
 #include "support/controls/memo.h"
 #include "support/editor/multiline_editor_form.h"
 
@@ -121,5 +123,58 @@ TEST_F(DesignerTest, TheInspectorHidesNamesShowsTheAliasAndColoursItsRows) {
     EXPECT_EQ(paint("Anchors").GetColor(), 0x808000u) << "a set";
     EXPECT_TRUE(paint("Font").GetStyle().Contains(fsBold)) << "a class with sub-properties";
     EXPECT_EQ(paint("Left").GetColor(), TFont().GetColor()) << "an integer keeps its font";
+}
+}  // namespace
+
+namespace {
+// Chooses an item of a radio group as a click on its button does.
+void ChooseItem(TRadioGroup& group, int index) {
+    SendMessageW(static_cast<HWND>(group.Button(index)->Handle()), BM_CLICK, 0, 0);
+}
+
+TEST_F(DesignerTest, TheAlignmentDialogAlignsBothAxesInOneStepAndOpensOnDoNotChange) {
+    Start({WriteFile("a.osk", KeysLayout({"A1", "A2", "A3"}))});
+    form->DesignPlace->Controls(1)->SetBounds(60, 30, 30, 40);
+    form->DesignPlace->Controls(2)->SetBounds(120, 20, 20, 20);
+    form->Design1Click(nullptr);
+    form->idESelAll(nullptr);
+    int shownH = -1, shownV = -1;
+    {
+        TModalRobot robot("Alignment...");
+        robot.Then([&](TModalForm& dialog, HWND) {
+            auto& alignment = static_cast<TRTDAlignment&>(dialog);
+            shownH = alignment.cbH->GetItemIndex();
+            shownV = alignment.cbV->GetItemIndex();
+            ChooseItem(*alignment.cbH, 1);  // Left
+            ChooseItem(*alignment.cbV, 2);  // Bottom
+            EXPECT_EQ(alignment.cbH->GetItemIndex(), 1);
+            alignment.SetModalResult(mrOk);
+        });
+        form->idAlign(nullptr);
+        ASSERT_TRUE(robot.SawForm());
+    }
+    EXPECT_EQ(shownH, 0);
+    EXPECT_EQ(shownV, 0);
+    const TControl& first = *form->DesignPlace->Controls(0);
+    for (int i = 1; i < 3; ++i) {
+        const TControl& key = *form->DesignPlace->Controls(i);
+        EXPECT_EQ(key.GetLeft(), first.GetLeft()) << i;
+        EXPECT_EQ(key.GetTop() + key.GetHeight(), first.GetTop() + first.GetHeight()) << i;
+    }
+    EXPECT_TRUE(form->designer->CanUndo());
+    form->designer->Undo();
+    EXPECT_EQ(LeftOf("A2"), 60) << "both axes were one step";
+    {
+        TModalRobot robot("Alignment...");
+        robot.Then([&](TModalForm& dialog, HWND) {
+            auto& alignment = static_cast<TRTDAlignment&>(dialog);
+            shownH = alignment.cbH->GetItemIndex();
+            ChooseItem(*alignment.cbH, 4);
+            alignment.SetModalResult(mrCancel);
+        });
+        form->idAlign(nullptr);
+    }
+    EXPECT_EQ(shownH, 0) << "the dialog opens on Do not change again";
+    EXPECT_EQ(LeftOf("A2"), 60) << "Cancel changes nothing";
 }
 }  // namespace
