@@ -15,7 +15,8 @@ inline constexpr bool kDefaultTextForm = false;
 inline constexpr char kAutoNewForm[] = "AutoNewForm";
 inline constexpr bool kDefaultAutoNewForm = true;
 inline constexpr char kDoReopen[] = "DoReopen";
-// Missing from the file, the reopen list is still written.
+// Missing from the file, the settings dialog shows it off while the reopen list is still written.
+inline constexpr bool kDefaultDoReopenInDialog = false;
 inline constexpr bool kDefaultDoReopenOnSave = true;
 inline constexpr char kGridAlign[] = "Designer/GridAlign";
 inline constexpr bool kDefaultGridAlign = false;
@@ -32,6 +33,11 @@ inline constexpr char kOSKWidth[] = "OSKWidth";
 inline constexpr int kDefaultOSKWidth = 400;
 inline constexpr char kOSKHeight[] = "OSKHeight";
 inline constexpr int kDefaultOSKHeight = 200;
+// Read by the keys through WM_OSK_GETSETTING, with default 1.
+inline constexpr char kLRDiff[] = "LRDiff";
+inline constexpr bool kDefaultLRDiff = true;
+inline constexpr char kIgnoreCA[] = "IgnoreCA";
+inline constexpr bool kDefaultIgnoreCA = true;
 inline constexpr char kInspectorFixedColWidth[] = "InspectorFixedColWidth";
 inline constexpr int kDefaultInspectorFixedColWidth = 110;
 inline constexpr char kInspectorWidth[] = "InspectorWidth";

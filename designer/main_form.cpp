@@ -124,6 +124,7 @@ void TMainForm::DeclareProperties(TClassBuilder<TMainForm>& c) {
     c.Method("idEUndo", &F::idEUndo);
     c.Method("idERedo", &F::idERedo);
     c.Method("mnuTextEditClick", &F::mnuTextEditClick);
+    c.Method("Options1Click", &F::Options1Click);
     c.Method("idToolSwitch", &F::idToolSwitch);
     c.Method("Objectinspector1Click", &F::Objectinspector1Click);
     c.Method("N26Click", &F::N26Click);

@@ -182,6 +182,8 @@ public:
     void idEUndo(TObject* sender);
     void idERedo(TObject* sender);
     void mnuTextEditClick(TObject* sender);
+    // The settings dialog, then the settings applied.
+    void Options1Click(TObject* sender);
     void idToolSwitch(TObject* sender);
     void Objectinspector1Click(TObject* sender);
     void N26Click(TObject* sender);

@@ -5,6 +5,7 @@
 #include "components/surface/design_panel.h"
 #include "components/visual/dock97/h_tool_window97.h"
 #include "components/visual/messages/hi_info.h"
+#include "designer/configuration_dialog.h"
 #include "designer/engine/designer.h"
 #include "designer/engine/designer_panel.h"
 #include "designer/engine/selected_controls.h"
@@ -37,6 +38,10 @@ void TMainForm::mnuTextEditClick(TObject*) {
     }
     SetDesignMode(true);
     DesignChanged();
+}
+
+void TMainForm::Options1Click(TObject*) {
+    if (link_ && RunConfiguration(this, *link_)) ApplyConfig();
 }
 
 void TMainForm::idToolSwitch(TObject*) { tbPalette->SetVisible(!tbPalette->GetVisible()); }

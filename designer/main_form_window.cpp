@@ -4,6 +4,7 @@
 
 #include "components/config/cfg_storage.h"
 #include "components/config/storage_link.h"
+#include "components/visual/colorpicker/color_picker_windowing_win32.h"
 #include "components/visual/dock97/dock97_install_win32.h"
 #include "components/visual/logcombo/h_log_combo_box_peer_win32.h"
 #include "components/visual/toolbar/toolbar_button_win32.h"
@@ -73,6 +74,7 @@ void RegisterMainFormWindow() {
     InstallToolWindowWindowing();
     InstallLogComboBoxWindowing();
     InstallEditorDialogs();
+    InstallColorPickerWindowing();
     RegisterWindowPeerMaker(TMainForm::StaticClass(), &MakeWindowPeer<TMainFormPeer>);
 }
 

@@ -14,7 +14,14 @@
 #include "support/inspector/inspector_rows.h"
 #include "support/inspector/object_inspector.h"
 #include "support/menus/menu_item.h"
+#include "components/config/storage_link.h"
+#include "support/lib/config/config_item.h"
 #include "designer/alignment_dialog.h"
+#include "designer/configuration_dialog.h"
+#include "designer/engine/designer_grid.h"
+#include "support/controls/page_control.h"
+#include "support/controls/check_box.h"
+#include "support/controls/up_down.h"
 #include "modal_robot.h"
 #include "support/controls/radio_group.h"
 #include "support/controls/memo.h"
@@ -176,5 +183,60 @@ TEST_F(DesignerTest, TheAlignmentDialogAlignsBothAxesInOneStepAndOpensOnDoNotCha
     }
     EXPECT_EQ(shownH, 0) << "the dialog opens on Do not change again";
     EXPECT_EQ(LeftOf("A2"), 60) << "Cancel changes nothing";
+}
+}  // namespace
+
+namespace {
+TEST_F(DesignerTest, TheSettingsDialogWritesAllFifteenOnOkAndNothingOnCancel) {
+    Start();
+    const std::vector<std::string> keys{"Autosave", "Compress", "TextForm", "AutoNewForm", "DoReopen",
+                                        "Designer/GridAlign", "Designer/GridVisible", "Designer/GridWidth",
+                                        "Designer/GridHeight", "Designer/GridBk", "Designer/GridColor", "OSKWidth",
+                                        "OSKHeight", "LRDiff", "IgnoreCA"};
+    auto stored = [&] {
+        int count = 0;
+        for (const std::string& key : keys) count += static_cast<int>(form->Settings()->GetKey()->AllValues().count(key));
+        return count;
+    };
+    const int before = stored();
+    bool doReopenShown = true;
+    {
+        TModalRobot robot("Designer configuration...");
+        robot.Then([&](TModalForm& dialog, HWND) {
+            auto& config = static_cast<TConfiguration&>(dialog);
+            doReopenShown = config.chDoReopen->GetChecked();
+            config.udWidth->SetPosition(640);
+            config.SetModalResult(mrCancel);
+        });
+        form->Options1Click(nullptr);
+        ASSERT_TRUE(robot.SawForm());
+    }
+    EXPECT_FALSE(doReopenShown) << "DoReopen missing from the file shows off";
+    EXPECT_EQ(stored(), before) << "Cancel writes nothing";
+    {
+        TModalRobot robot("Designer configuration...");
+        robot.Then([&](TModalForm& dialog, HWND) {
+            auto& config = static_cast<TConfiguration&>(dialog);
+            config.udWidth->SetPosition(640);
+            config.udGridWidth->SetPosition(100);
+            config.pages->SetActivePageIndex(2);
+            config.SetModalResult(mrOk);
+        });
+        form->Options1Click(nullptr);
+    }
+    EXPECT_EQ(stored(), 15);
+    EXPECT_EQ(form->designer->GetGrid()->GetXStep(), 100) << "a step of 100 reaches the engine";
+    form->NewForm();
+    EXPECT_EQ(form->DesignPlace->GetWidth(), 640) << "new forms take the new size";
+    int page = -1;
+    {
+        TModalRobot robot("Designer configuration...");
+        robot.Then([&](TModalForm& dialog, HWND) {
+            page = static_cast<TConfiguration&>(dialog).pages->GetActivePageIndex();
+            dialog.SetModalResult(mrCancel);
+        });
+        form->Options1Click(nullptr);
+    }
+    EXPECT_EQ(page, 2) << "the dialog opens on the page shown last";
 }
 }  // namespace
