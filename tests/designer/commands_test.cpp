@@ -1,0 +1,81 @@
+// The editing commands as the menus see them: the checker's states and the engine's actions.
+#include "designer_fixture.h"
+
+#include <windows.h>
+
+#include "components/surface/design_panel.h"
+#include "components/visual/menus/h_main_menu.h"
+#include "components/visual/menus/h_popup_menu.h"
+#include "designer/engine/designer.h"
+#include "designer/engine/selected_controls.h"
+#include "support/menus/menu_item.h"
+
+namespace {
+class CommandsTest : public DesignerTest {
+protected:
+    // The item's state as the checker sets it just before a menu shows.
+    TMenuItem& Checked(int tag) {
+        auto& item = items_.emplace_back(std::make_unique<TMenuItem>(nullptr));
+        item->SetTag(tag);
+        form->idMenuChecker(form->mnuMain, item.get());
+        return *item;
+    }
+    TELDesignerSelectedControls& Selection() { return *form->designer->GetSelectedControls(); }
+    void StartDesigning(const std::vector<std::string>& keys) {
+        Start({WriteFile("a.osk", KeysLayout(keys))});
+        form->Design1Click(nullptr);
+        Pump();
+    }
+
+private:
+    std::vector<std::unique_ptr<TMenuItem>> items_;
+};
+
+TEST_F(CommandsTest, SelectAllLeavesTheSurfaceOutAndTheSurfaceAloneDisablesTheSelectionCommands) {
+    StartDesigning({"A1", "A2"});
+    form->idESelAll(nullptr);
+    EXPECT_EQ(Selection().GetCount(), 2);
+    EXPECT_FALSE(Selection().Contains(form->DesignPlace));
+    EXPECT_TRUE(Checked(204).GetEnabled()) << "Delete";
+    Selection().ClearExcept(form->DesignPlace);
+    for (int tag : {204, 206, 207, 215, 218}) EXPECT_FALSE(Checked(tag).GetEnabled()) << tag;
+}
+
+TEST_F(CommandsTest, TheAlignCommandsNeedTwoControls) {
+    StartDesigning({"A1", "A2"});
+    Selection().ClearExcept(form->DesignPlace->Controls(0));
+    for (int tag = 209; tag <= 214; ++tag) EXPECT_FALSE(Checked(tag).GetEnabled()) << tag;
+    Selection().Add(form->DesignPlace->Controls(1));
+    for (int tag = 209; tag <= 214; ++tag) EXPECT_TRUE(Checked(tag).GetEnabled()) << tag;
+    form->DesignPlace->Controls(1)->SetTop(40);
+    form->idATop(nullptr);
+    EXPECT_EQ(form->DesignPlace->Controls(1)->GetTop(), form->DesignPlace->Controls(0)->GetTop());
+}
+
+TEST_F(CommandsTest, ALockIsCheckedWhenOneSelectedHasItAndTogglesAllTogether) {
+    StartDesigning({"A1", "A2"});
+    TControl* first = form->DesignPlace->Controls(0);
+    TControl* second = form->DesignPlace->Controls(1);
+    form->designer->LockControl(first, LockModeOf(lmNoMove), 0);
+    Selection().ClearExcept(first);
+    Selection().Add(second);
+    EXPECT_TRUE(Checked(220).GetChecked()) << "one of two move-locked";
+    EXPECT_FALSE(Checked(221).GetChecked());
+    form->N14Click(nullptr);
+    EXPECT_EQ(form->designer->GetLockMode(first) & LockModeOf(lmNoMove), 0);
+    EXPECT_EQ(form->designer->GetLockMode(second) & LockModeOf(lmNoMove), 0);
+    form->N14Click(nullptr);
+    EXPECT_NE(form->designer->GetLockMode(first) & LockModeOf(lmNoMove), 0);
+    EXPECT_NE(form->designer->GetLockMode(second) & LockModeOf(lmNoMove), 0);
+}
+
+TEST_F(CommandsTest, TheDesignItemNamesTheModeItLeadsTo) {
+    StartDesigning({"A1"});
+    EXPECT_EQ(Checked(200).GetCaption(), "Запустить");
+    form->Design1Click(nullptr);
+    EXPECT_EQ(Checked(200).GetCaption(), "Редактировать");
+    form->CloseForm(0, false);
+    EXPECT_FALSE(Checked(200).GetEnabled());
+    EXPECT_FALSE(Checked(100).GetEnabled()) << "Save without a form";
+}
+}  // namespace
