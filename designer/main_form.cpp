@@ -118,6 +118,7 @@ void TMainForm::DeclareProperties(TClassBuilder<TMainForm>& c) {
     c.Method("idAVCenter", &F::idAVCenter);
     c.Method("idAHCenter", &F::idAHCenter);
     c.Method("idAlign", &F::idAlign);
+    c.Method("pmDesignPopup", &F::pmDesignPopup);
     c.Method("idASnapGrid", &F::idASnapGrid);
     c.Method("mnuDupClick", &F::mnuDupClick);
     c.Method("idAGrid", &F::idAGrid);

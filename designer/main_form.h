@@ -176,6 +176,9 @@ public:
     void idAVCenter(TObject* sender);
     void idAHCenter(TObject* sender);
     void idAlign(TObject* sender);
+    // Before the design popup shows: the default control's component editor verbs on top.
+    void pmDesignPopup(TObject* sender);
+    void idVerbClick(TObject* sender);
     void idASnapGrid(TObject* sender);
     void mnuDupClick(TObject* sender);
     void idAGrid(TObject* sender);

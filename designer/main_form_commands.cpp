@@ -8,6 +8,9 @@
 #include "designer/engine/designer.h"
 #include "designer/engine/designer_panel.h"
 #include "designer/engine/selected_controls.h"
+#include "components/visual/menus/h_menu_item.h"
+#include "components/visual/menus/h_popup_menu.h"
+#include "support/design/component_editor.h"
 #include "main_form.h"
 #include "support/framework/shortcut.h"
 #include "support/lib/format.h"
@@ -169,3 +172,41 @@ void TMainForm::N16Click(TObject*) { ToggleLock(lmNoResize); }
 void TMainForm::N17Click(TObject*) { ToggleLock(lmNoDelete); }
 void TMainForm::N18Click(TObject*) { ToggleLock(lmNoInsertIn); }
 void TMainForm::N19Click(TObject*) { ToggleLock(lmNoCopy); }
+
+namespace {
+constexpr int kFirstVerbTag = 500;
+
+// The component editor of the engine's default selected control; null outside design mode.
+std::unique_ptr<TComponentEditor> DefaultControlEditor(TELDesigner& designer, TELDesignPanel& panel) {
+    TControl* control = designer.GetActive() ? designer.GetSelectedControls()->GetDefaultControl() : nullptr;
+    return control ? GetComponentEditor(*control, panel.GetFormDesigner()) : nullptr;
+}
+}  // namespace
+
+void TMainForm::pmDesignPopup(TObject*) {
+    TMenuItem* items = pmDesign->Items();
+    // The verbs of the last popup go; the fixed items stay.
+    while (items->Count() > 0 && items->Items(0)->GetTag() != firstPopupTag_) delete items->Items(0);
+    const std::unique_ptr<TComponentEditor> editor = DefaultControlEditor(*designer, *DesignPanel);
+    if (!editor || !IsDesignMode()) return;
+    for (int i = 0, at = 0; i < editor->GetVerbCount(); ++i) {
+        TVerbItem verb{editor->GetVerb(i)};
+        if (verb.Caption.empty()) continue;
+        editor->PrepareItem(i, verb);
+        auto* item = new HMenuItem(pmDesign);
+        item->SetCaption(verb.Caption);
+        item->SetEnabled(verb.Enabled);
+        item->SetChecked(verb.Checked);
+        item->SetVisible(verb.Visible);
+        item->SetTag(kFirstVerbTag + i);
+        item->OnClick = [this](TObject* sender) { idVerbClick(sender); };
+        items->Insert(at++, item);
+    }
+}
+
+void TMainForm::idVerbClick(TObject* sender) {
+    auto* item = dynamic_cast<TComponent*>(sender);
+    if (!item || item->GetTag() < kFirstVerbTag || !IsDesignMode()) return;
+    if (const std::unique_ptr<TComponentEditor> editor = DefaultControlEditor(*designer, *DesignPanel))
+        editor->ExecuteVerb(item->GetTag() - kFirstVerbTag);
+}

@@ -79,3 +79,40 @@ TEST_F(CommandsTest, TheDesignItemNamesTheModeItLeadsTo) {
     EXPECT_FALSE(Checked(100).GetEnabled()) << "Save without a form";
 }
 }  // namespace
+
+#include "keys/osk_keys.h"
+#include "support/design/component_editor.h"
+
+namespace {
+int executedVerb = -1;
+
+// Two verbs and an empty one between them, which the popup leaves out.
+class TKeyVerbs : public TComponentEditor {
+public:
+    using TComponentEditor::TComponentEditor;
+    int GetVerbCount() const override { return 3; }
+    std::string GetVerb(int index) const override { return index == 1 ? "" : index == 0 ? "Relabel" : "Reset"; }
+    void ExecuteVerb(int index) override { executedVerb = index; }
+};
+
+TEST_F(CommandsTest, ThePopupShowsTheVerbsOfTheControlOnceHoweverOftenItOpens) {
+    RegisterComponentEditor(&OSKKeySym::StaticClass(), ComponentEditorFactory<TKeyVerbs>());
+    StartDesigning({"A1"});
+    const int fixed = form->pmDesign->Items()->Count();
+    Selection().ClearExcept(form->DesignPlace->Controls(0));
+    form->pmDesignPopup(form->pmDesign);
+    EXPECT_EQ(form->pmDesign->Items()->Count(), fixed) << "an OSKKey has no verbs";
+    auto* key = new OSKKeySym(form->DesignPlace);
+    key->SetParent(form->DesignPlace);
+    Selection().ClearExcept(key);
+    form->pmDesignPopup(form->pmDesign);
+    form->pmDesignPopup(form->pmDesign);
+    ASSERT_EQ(form->pmDesign->Items()->Count(), fixed + 2);
+    TMenuItem* reset = form->pmDesign->Items()->Items(1);
+    EXPECT_EQ(reset->GetCaption(), "Reset");
+    EXPECT_EQ(reset->GetTag(), 502);
+    EXPECT_EQ(form->pmDesign->Items()->Items(2)->GetTag(), 215) << "the fixed items follow";
+    form->idVerbClick(reset);
+    EXPECT_EQ(executedVerb, 2);
+}
+}  // namespace
