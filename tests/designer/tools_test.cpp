@@ -240,3 +240,21 @@ TEST_F(DesignerTest, TheSettingsDialogWritesAllFifteenOnOkAndNothingOnCancel) {
     EXPECT_EQ(page, 2) << "the dialog opens on the page shown last";
 }
 }  // namespace
+
+namespace {
+TEST_F(DesignerTest, SavedSettingsCountOnlyFormsWithAFileAndKeepTheBoundsOfAMaximisedWindow) {
+    Start({WriteFile("a.osk", KeysLayout({"A1"})), WriteFile("b.osk", KeysLayout({"B1"}))});
+    form->NewForm();
+    form->SetBounds(50, 60, 700, 500);
+    form->cfgSave(nullptr);
+    HStorageLink& settings = *form->Settings();
+    EXPECT_EQ(settings.Read("ReopenCount", -1), 2) << "the new form has no file";
+    EXPECT_EQ(settings.Read("ReopenForm1", std::string()), PathOf("b.osk"));
+    EXPECT_EQ(settings.Read("WindowW", -1), 700);
+    ShowWindow(form->Window(), SW_MAXIMIZE);
+    Pump();
+    form->cfgSave(nullptr);
+    EXPECT_EQ(settings.Read("WindowState", -1), 2);
+    EXPECT_EQ(settings.Read("WindowW", -1), 700) << "a maximised window keeps the bounds it had";
+}
+}  // namespace
