@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "keys/host_settings.h"
+
 inline constexpr char kDesignerConfigFile[] = "designer.hcfg";
 inline constexpr char kSettingsKeyPath[] = "IDE";
 
@@ -33,11 +35,6 @@ inline constexpr char kOSKWidth[] = "OSKWidth";
 inline constexpr int kDefaultOSKWidth = 400;
 inline constexpr char kOSKHeight[] = "OSKHeight";
 inline constexpr int kDefaultOSKHeight = 200;
-// Read by the keys through WM_OSK_GETSETTING, with default 1.
-inline constexpr char kLRDiff[] = "LRDiff";
-inline constexpr bool kDefaultLRDiff = true;
-inline constexpr char kIgnoreCA[] = "IgnoreCA";
-inline constexpr bool kDefaultIgnoreCA = true;
 inline constexpr char kInspectorFixedColWidth[] = "InspectorFixedColWidth";
 inline constexpr int kDefaultInspectorFixedColWidth = 110;
 inline constexpr char kInspectorWidth[] = "InspectorWidth";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host_settings.h"
 #include "key_state.h"
 #include "keyboard_platform.h"
 #include "language_abbreviation.h"
@@ -105,7 +106,7 @@ void OSKCustomKey::UpdateFromKeyboard(uint8_t* state, void* layout) {
 
 void OSKCustomKey::ShowTranslation(uint8_t* state, void* layout) {
     IKeyboardPlatform& platform = KeyboardPlatform();
-    const bool ignoreCtrl = HostSetting("IgnoreCA");
+    const bool ignoreCtrl = HostSetting(kIgnoreCA);
     const uint32_t signature = KeyStateSignature(state);
     if (ignoreCtrl) ApplyKeyStateSignature(state, signature & ~uint32_t(ksLeftCtrl | ksRightCtrl));
     char16_t units[kTranslationUnits] = {};
@@ -123,7 +124,7 @@ void OSKCustomKey::ShowTranslation(uint8_t* state, void* layout) {
 void OSKCustomKey::ShowModifierState(const uint8_t* state) {
     if (keyCode_ == 0) return;
     int code = keyCode_;
-    if (!HostSetting("LRDiff")) code = CommonModifierCode(code);
+    if (!HostSetting(kLRDiff)) code = CommonModifierCode(code);
     if (!IsStateIndex(code)) return;
     const uint8_t bit = IsLockKey(code) ? 0x01 : 0x80;
     SetDown(state[code] & bit);

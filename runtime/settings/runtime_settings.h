@@ -1,6 +1,7 @@
 // Names and defaults of the runtime's values in its configuration storage (osk.hcfg).
 // Every reader and writer uses these, so a name or a default lives in one place.
 #pragma once
+#include "keys/host_settings.h"
 
 // Options edited in the settings dialog.
 inline constexpr char kOnTaskbar[] = "OnTaskbar";
@@ -15,14 +16,6 @@ inline constexpr bool kDefaultHooKL = true;
 
 inline constexpr char kSetKL[] = "SetKL";
 inline constexpr bool kDefaultSetKL = true;
-
-// Written as a Boolean, read by the keys as an integer (0 = off).
-inline constexpr char kLRDiff[] = "LRDiff";
-inline constexpr bool kDefaultLRDiff = true;
-
-// Written as a Boolean, read by the keys as an integer (0 = off).
-inline constexpr char kIgnoreCA[] = "IgnoreCA";
-inline constexpr bool kDefaultIgnoreCA = true;
 
 inline constexpr char kIgnoreLoadErrors[] = "IgnoreLoadErrors";
 inline constexpr bool kDefaultIgnoreLoadErrors = false;
