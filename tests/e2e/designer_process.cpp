@@ -21,16 +21,15 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
+BOOL CALLBACK AddVisibleChild(HWND child, LPARAM list) {
+    if (IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 // Visible descendants of a window, depth first.
 std::vector<HWND> VisibleChildren(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            if (IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(parent, &AddVisibleChild, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
