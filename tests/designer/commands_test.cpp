@@ -69,15 +69,6 @@ TEST_F(CommandsTest, ALockIsCheckedWhenOneSelectedHasItAndTogglesAllTogether) {
     EXPECT_NE(form->designer->GetLockMode(second) & LockModeOf(lmNoMove), 0);
 }
 
-TEST_F(CommandsTest, TheDesignItemNamesTheModeItLeadsTo) {
-    StartDesigning({"A1"});
-    EXPECT_EQ(Checked(200).GetCaption(), "Запустить");
-    form->Design1Click(nullptr);
-    EXPECT_EQ(Checked(200).GetCaption(), "Редактировать");
-    form->CloseForm(0, false);
-    EXPECT_FALSE(Checked(200).GetEnabled());
-    EXPECT_FALSE(Checked(100).GetEnabled()) << "Save without a form";
-}
 }  // namespace
 
 #include "keys/osk_keys.h"

@@ -10,11 +10,9 @@
 #include "components/config/storage_link.h"
 #include "components/persistence/control_io.h"
 #include "components/surface/design_panel.h"
-#include "components/visual/menus/h_main_menu.h"
 #include "keys/osk_keys.h"
 #include "support/controls/tab_control.h"
 #include "support/framework/exceptions.h"
-#include "support/menus/menu_item.h"
 #include "tests/dialogs/dialog_robot.h"
 
 namespace {
@@ -202,38 +200,6 @@ TEST_F(DesignerTest, SaveAsGivesANewFormItsFileAndRemembersTheFolder) {
     EXPECT_EQ(form->Settings()->Read("LastUsedFormPath", std::string()), folder.string() + "\\");
 }
 
-TEST_F(DesignerTest, ClosingAChangedFormAsksAndEachAnswerDoesWhatItSays) {
-    const std::string a = WriteFile("a.osk", KeysLayout({"A1"}));
-    const std::string b = WriteFile("b.osk", KeysLayout({"B1"}));
-    Start({a, b});
-    MoveKey(*form, 0, 90);
-    {
-        TShownDialog shown;
-        TDialogRobot robot("Data is changed...");
-        robot.Inspect(shown).Click("Cancel");
-        EXPECT_FALSE(form->CloseForm(1, true));
-        EXPECT_EQ(form->FormCount(), 2);
-        EXPECT_TRUE(Contains(shown.Texts.empty() ? "" : shown.Texts.back(), " unsaved.\nData uses: "));
-    }
-    {
-        TDialogRobot robot("Data is changed...");
-        robot.Click("&No");
-        EXPECT_TRUE(form->CloseForm(1, true));
-        EXPECT_EQ(FirstLeftInFile(b), 10) << "No leaves the file as it was";
-    }
-    MoveKey(*form, 0, 60);
-    {
-        TDialogRobot robot("Data is changed...");
-        robot.Click("&Yes");
-        EXPECT_TRUE(form->CloseForm(0, true));
-        EXPECT_EQ(FirstLeftInFile(a), 60);
-    }
-    EXPECT_EQ(form->FormCount(), 0);
-    EXPECT_EQ(form->CurrentIndex(), -1);
-    EXPECT_TRUE(SurfaceNames().empty());
-    EXPECT_EQ(form->DesignPlace->GetWidth(), 400);
-}
-
 TEST_F(DesignerTest, AFailedSaveOnClosingOffersToRepeat) {
     const std::string a = WriteFile("a.osk", KeysLayout({"A1"}));
     Start({a});
@@ -266,35 +232,6 @@ TEST_F(DesignerTest, ClosingKeepsTheFormOnTheSurfaceCurrent) {
     form->CloseForm(1, true);
     EXPECT_EQ(form->CurrentIndex(), 0) << "closing the current last form selects the new last";
     EXPECT_EQ(SurfaceNames(), std::vector<std::string>{"B1"});
-}
-
-TEST_F(DesignerTest, TheWindowListHasAnEntryPerOpenForm) {
-    Start({WriteFile("a.osk", KeysLayout({"A1"})), WriteFile("b.osk", KeysLayout({"B1"}))});
-    std::vector<std::string> shown;
-    TMenuItem* windows = form->mnuMain->Items()->Items(3);
-    for (int i = 0; i < windows->Count(); ++i) {
-        TMenuItem* item = windows->Items(i);
-        form->idMenuChecker(form->mnuMain, item);
-        if (item->GetTag() >= 450 && item->GetVisible()) shown.push_back(item->GetCaption());
-    }
-    EXPECT_EQ(shown, (std::vector<std::string>{"-", "1. a.osk", "2. b.osk"}));
-    form->idMRUClick(windows->Items(windows->Count() - 9));
-    EXPECT_EQ(form->CurrentIndex(), 0);
-}
-
-TEST_F(DesignerTest, ClosingTheWindowAsksForEachChangedForm) {
-    Start({WriteFile("a.osk", KeysLayout({"A1"})), WriteFile("b.osk", KeysLayout({"B1"}))});
-    MoveKey(*form, 0, 50);
-    form->SwitchToForm(0);
-    MoveKey(*form, 0, 70);
-    TShownDialog first, second;
-    {
-        TDialogRobot robot("Data is changed...");
-        robot.Inspect(first).Click("&No").Inspect(second).Click("Cancel");
-        EXPECT_FALSE(form->FormCloseQuery());
-    }
-    EXPECT_TRUE(Contains(first.Texts.back(), "a.osk"));
-    EXPECT_TRUE(Contains(second.Texts.back(), "b.osk"));
 }
 
 TEST_F(DesignerTest, DamagedSettingsAndReopenEntriesNeverStopTheStart) {

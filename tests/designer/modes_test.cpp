@@ -79,13 +79,6 @@ TEST_F(DesignerTest, APaletteButtonInsertsOneKeyOfItsClassAndTheNextClickSelects
     EXPECT_EQ(form->DesignPlace->ControlCount(), 2) << "the next click selects";
 }
 
-TEST_F(DesignerTest, KeysLoadedOnTheSurfaceHaveTheWindowAsHost) {
-    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
-    auto* key = dynamic_cast<OSKCustomKey*>(form->DesignPlace->Controls(0));
-    ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->GetHostWindow(), form->Window());
-}
-
 TEST_F(DesignerTest, SettingQueriesAreAnsweredSafely) {
     Start();
     static const char kName[] = "LRDiff";

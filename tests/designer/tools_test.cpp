@@ -6,14 +6,12 @@
 
 #include "components/surface/design_panel.h"
 #include "components/visual/dock97/h_tool_window97.h"
-#include "components/visual/menus/h_main_menu.h"
 #include "designer/engine/designer.h"
 #include "designer/engine/designer_panel.h"
 #include "designer/engine/selected_controls.h"
 #include "support/inspector/inspector_grid.h"
 #include "support/inspector/inspector_rows.h"
 #include "support/inspector/object_inspector.h"
-#include "support/menus/menu_item.h"
 #include "components/config/storage_link.h"
 #include "support/lib/config/config_item.h"
 #include "designer/alignment_dialog.h"
@@ -65,24 +63,6 @@ TEST_F(DesignerTest, EditAsPlainTextReadsTheEditAndABadEditKeepsTheForm) {
     ASSERT_FALSE(Reports().empty());
     EXPECT_NE(Reports().back().find("cannot be read"), std::string::npos) << Reports().back();
     EXPECT_TRUE(form->IsDesignMode());
-}
-
-TEST_F(DesignerTest, TheToolWindowItemsShowAndToggleTheirWindows) {
-    Start({WriteFile("a.osk", KeysLayout({"A1"}))});
-    TMenuItem palette(nullptr), inspector(nullptr);
-    palette.SetTag(301);
-    inspector.SetTag(303);
-    form->idMenuChecker(form->mnuMain, &palette);
-    form->idMenuChecker(form->mnuMain, &inspector);
-    EXPECT_TRUE(palette.GetChecked());
-    EXPECT_FALSE(inspector.GetEnabled()) << "the inspector belongs to design mode";
-    form->idToolSwitch(nullptr);
-    form->idMenuChecker(form->mnuMain, &palette);
-    EXPECT_FALSE(form->tbPalette->GetVisible());
-    EXPECT_FALSE(palette.GetChecked());
-    form->Design1Click(nullptr);
-    form->Objectinspector1Click(nullptr);
-    EXPECT_FALSE(form->tbInspector->GetVisible());
 }
 
 TEST_F(DesignerTest, ClipboardKeysOnTheSurfaceNeedASelectionToCopyButPasteWithout) {
