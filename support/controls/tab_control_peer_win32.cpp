@@ -195,6 +195,12 @@ LRESULT TTabControlPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Paint();
         return 0;
     }
+    // The system's tab control lets the pointer through to the parent wherever no tab lies,
+    // so that the windowless children on the page (the palette's buttons) never heard a click.
+    if (message == WM_NCHITTEST) {
+        const LRESULT hit = TWin32WindowPeer::WndProc(message, wParam, lParam);
+        return hit == HTTRANSPARENT ? HTCLIENT : hit;
+    }
     return TWin32WindowPeer::WndProc(message, wParam, lParam);
 }
 

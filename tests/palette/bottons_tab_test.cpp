@@ -59,6 +59,14 @@ TEST_F(BottonsTabTest, PressingAPaletteButtonChoosesItAndReleasesTheOneDownBefor
     EXPECT_EQ(selections, (std::vector<int>{2, 4, -1}));
 }
 
+TEST_F(BottonsTabTest, ThePointerOverAButtonBelongsToTheTabAndNotToItsParent) {
+    tab->SetButtonsCount(3);
+    HTabButton& button = *tab->GetButton(1);
+    const TPoint centre = button.ClientToScreen({button.GetWidth() / 2, button.GetHeight() / 2});
+    EXPECT_EQ(SendMessageW(static_cast<HWND>(tab->Handle()), WM_NCHITTEST, 0, MAKELPARAM(centre.X, centre.Y)), HTCLIENT)
+        << "a real click would reach the form instead of the button";
+}
+
 TEST_F(BottonsTabTest, PressingTheChosenButtonAgainKeepsItChosen) {
     tab->SetButtonsCount(3);
     ClickControl(*tab->GetButton(1));
