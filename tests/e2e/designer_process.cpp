@@ -1,6 +1,7 @@
 #include "designer_process.h"
 
 #include <commctrl.h>
+#include <climits>
 #include <gtest/gtest.h>
 #include <wchar.h>
 
@@ -8,6 +9,10 @@
 
 namespace {
 constexpr int kModeTabsHeight = 22;
+// The palette's buttons are 26 pixels square, one apart, after the selection button and the
+// left scroll arrow.
+constexpr int kPaletteButtonSize = 26;
+constexpr int kFirstPaletteButton = 39;
 
 std::wstring TextOf(HWND window) {
     wchar_t text[256] = {};
@@ -68,6 +73,22 @@ bool TDesignerProcess::Close(int timeoutMs) {
     return false;
 }
 
+void TDesignerProcess::Type(const std::string& text) {
+    SetForegroundWindow(window_);
+    WaitUntil([&] { return GetForegroundWindow() == window_; }, 2000);
+    for (char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        const BYTE key = LOBYTE(scan);
+        const bool shifted = HIBYTE(scan) & 1;
+        if (shifted) keybd_event(VK_SHIFT, 0, 0, 0);
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        if (shifted) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+        Pause(20);
+    }
+    Pause(200);
+}
+
 void TDesignerProcess::Press(WORD key, std::vector<WORD> modifiers) {
     SetForegroundWindow(window_);
     WaitUntil([&] { return GetForegroundWindow() == window_; }, 2000);
@@ -104,6 +125,38 @@ POINT TDesignerProcess::ModeTabPoint(int tab) const {
     return {};
 }
 
+POINT TDesignerProcess::PaletteButtonPoint(int button) const {
+    HWND palette = FindChildWithText(L"Components palette");
+    for (HWND child : palette ? VisibleChildren(palette) : std::vector<HWND>{})
+        if (ClassOf(child) == WC_TABCONTROLW) {
+            POINT point{kFirstPaletteButton + (kPaletteButtonSize + 1) * button + kPaletteButtonSize / 2,
+                        kPaletteButtonSize / 2 + 3};
+            ClientToScreen(child, &point);
+            return point;
+        }
+    ADD_FAILURE() << "no component palette";
+    return {};
+}
+
+POINT TDesignerProcess::InspectorFilterPoint() const {
+    HWND inspector = FindChildWithText(L"Object inspector");
+    HWND filter = nullptr;
+    RECT top{0, LONG_MAX, 0, LONG_MAX};
+    for (HWND child : inspector ? VisibleChildren(inspector) : std::vector<HWND>{}) {
+        RECT bounds{};
+        GetWindowRect(child, &bounds);
+        if (_wcsicmp(ClassOf(child).c_str(), L"Edit") == 0 && bounds.top < top.top) filter = child, top = bounds;
+    }
+    if (!filter) ADD_FAILURE() << "no inspector filter box";
+    return {(top.left + top.right) / 2, (top.top + top.bottom) / 2};
+}
+
+HWND TDesignerProcess::FindChildWithText(const std::wstring& text) const {
+    for (HWND child : VisibleChildren(window_))
+        if (TextOf(child) == text) return child;
+    return nullptr;
+}
+
 HWND TDesignerProcess::FindTabControl() const {
     for (HWND child : VisibleChildren(window_))
         if (ClassOf(child) == WC_TABCONTROLW) return child;
@@ -121,9 +174,7 @@ int TDesignerProcess::SelectedTab() const {
 }
 
 bool TDesignerProcess::ShowsChildWithText(const std::wstring& text) const {
-    for (HWND child : VisibleChildren(window_))
-        if (TextOf(child) == text) return true;
-    return false;
+    return FindChildWithText(text) != nullptr;
 }
 
 HWND TDesignerProcess::WaitForDialog(const std::wstring& caption, int timeoutMs) const {

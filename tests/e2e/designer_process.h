@@ -33,6 +33,12 @@ public:
     // Tabs of the forms' tab control, and the chosen one.
     int TabCount() const;
     int SelectedTab() const;
+    // The screen point of button i of the component palette.
+    POINT PaletteButtonPoint(int button) const;
+    // The screen point of the object inspector's filter box, the edit above its rows.
+    POINT InspectorFilterPoint() const;
+    // Types the text key by key into the designer's window, as a user types it.
+    void Type(const std::string& text);
     // Whether a visible child window shows this text (the inspector's caption).
     bool ShowsChildWithText(const std::wstring& text) const;
 
@@ -45,6 +51,7 @@ public:
 
 private:
     HWND FindTabControl() const;
+    HWND FindChildWithText(const std::wstring& text) const;
 
     TChildProcess process_;
     HWND window_ = nullptr;

@@ -1,12 +1,14 @@
 // The designer from outside: started with layouts, driven by its shortcuts and the mouse,
 // its questions answered; what it saves is loaded by the keyboard and types.
 #include "designer_process.h"
+
 #include "keyboard_fixture.h"
 #include "mouse_input.h"
 #include "waiting.h"
 
 namespace {
 constexpr SIZE kSurface{200, 80};
+constexpr SIZE kNewForm{400, 200};
 
 class DesignerE2E : public KeyboardTest {
 protected:
@@ -40,6 +42,29 @@ protected:
         return one.Centre(keys::A);
     }
 
+    // Selects the control at the surface point and types the value of one of its properties
+    // into the inspector, found through the inspector's filter box.
+    void SetProperty(POINT onControl, const std::string& name, const std::string& value) {
+        ClickAt(designer.SurfacePoint(kNewForm, onControl));
+        Pause(300);
+        ClickAt(designer.InspectorFilterPoint());
+        designer.Press(VK_ESCAPE);
+        designer.Type(name);
+        designer.Press(VK_DOWN);
+        designer.Press(VK_HOME);
+        designer.Press(VK_END, {VK_SHIFT});
+        designer.Type(value);
+        designer.Press(VK_RETURN);
+    }
+    // Answers the designer's save dialog with the path.
+    bool SaveAs(const std::wstring& path) {
+        HWND dialog = designer.WaitForDialog(L"Save OSK file...");
+        if (!dialog || !(SetDlgItemTextW(dialog, 0x47C, path.c_str()) || SetDlgItemTextW(dialog, 0x480, path.c_str())))
+            return false;
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return WaitUntil([&] { return !ReadWholeFile(path).empty(); }, 3000);
+    }
+
     TDesignerProcess designer;
 };
 
@@ -53,6 +78,47 @@ TEST_F(DesignerE2E, StartsWithOneNewFormAndCtrlEAndTheDesignTabSwitchModes) {
     EXPECT_TRUE(WaitUntil([&] { return !designer.ShowsChildWithText(L"Object inspector"); }, 2000));
     ClickAt(designer.ModeTabPoint(1));
     EXPECT_TRUE(WaitUntil([&] { return designer.ShowsChildWithText(L"Object inspector"); }, 2000)) << "the Design tab";
+}
+
+// A new user's first keyboard: drawn from the palette on the grid, its keys named in the
+// inspector, aligned, saved as a new file, and typing in the keyboard.
+TEST_F(DesignerE2E, AKeyboardDrawnFromThePaletteAndNamedInTheInspectorTypesInTheKeyboard) {
+    StartDesigner({});
+    designer.Press('E', {VK_CONTROL});
+    designer.Press('G', {VK_CONTROL});
+    // A character key, a non-localizable key and a modifier, dropped off the 8-pixel grid.
+    const POINT drops[] = {{27, 42}, {107, 29}, {187, 52}};
+    for (int i = 0; i < 3; ++i) {
+        ClickAt(designer.PaletteButtonPoint(2 + i));
+        ClickAt(designer.SurfacePoint(kNewForm, drops[i]));
+        Pause(300);
+    }
+    const auto inside = [](POINT drop) { return POINT{drop.x + 6, drop.y + 6}; };
+    SetProperty(inside(drops[0]), "KeyLabel", "a");
+    SetProperty(inside(drops[1]), "KeyCode", "VK_BACK");
+    SetProperty(inside(drops[2]), "KeyCode", "VK_SHIFT");
+    ClickAt(designer.SurfacePoint(kNewForm, {390, 190}));
+    designer.Press('A', {VK_CONTROL});
+    designer.Press('T', {VK_CONTROL});
+    designer.Press(VK_F2);
+    const std::wstring path = folder.File(L"first.osk");
+    ASSERT_TRUE(SaveAs(path)) << "F2 on a new form asks for its file";
+    ASSERT_TRUE(designer.Close()) << "a saved form closes without a question";
+
+    // The keys snapped up or left to the grid, then the last one up to the first one's top: the
+    // point just inside each key's top left corner lies outside where it was dropped.
+    const auto snapped = [](int v) { return (v + 4) / 8 * 8; };
+    const auto onKey = [&](int i) {
+        return keyboard.ScreenPoint(POINT{snapped(drops[i].x) + 1, snapped(drops[0].y) + 1});
+    };
+    layoutPath = path;
+    ASSERT_NO_FATAL_FAILURE(StartWithTarget());
+    ClickAt(onKey(0));
+    ClickAt(onKey(2));
+    ClickAt(onKey(0));
+    EXPECT_TRUE(target.WaitForText("aA")) << "the drawn key types, and the Shift key latches";
+    ClickAt(onKey(1));
+    EXPECT_TRUE(target.WaitForText("a")) << "VK_BACK erases";
 }
 
 TEST_F(DesignerE2E, LayoutArgumentsOpenInOrderAndAnOpenOneIsSwitchedTo) {
