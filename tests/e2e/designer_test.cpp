@@ -121,6 +121,33 @@ TEST_F(DesignerE2E, AKeyboardDrawnFromThePaletteAndNamedInTheInspectorTypesInThe
     EXPECT_TRUE(target.WaitForText("a")) << "VK_BACK erases";
 }
 
+TEST_F(DesignerE2E, AlignmentFromTheDesignPopupMovesTheKeysWhereTheKeyboardHasThem) {
+    TTestLayout written(kSurface.cx, kSurface.cy);
+    written.Add(CharacterKey(keys::A, 0, "a", 'A'));
+    TLayoutControl b = CharacterKey(keys::B, 2, "b", 'B');
+    OffsetRect(&b.Bounds, 0, 30);
+    written.Add(b);
+    const std::wstring path = WriteLayout(written, L"two.osk");
+    StartDesigner({path});
+    designer.Press('E', {VK_CONTROL});
+    ClickAt(designer.SurfacePoint(kSurface, {kSurface.cx - 5, kSurface.cy - 5}));
+    designer.Press('A', {VK_CONTROL});
+    RightClickAt(designer.SurfacePoint(kSurface, written.Centre(keys::A)));
+    designer.Press(VK_DOWN);
+    designer.Press(VK_RETURN);
+    HWND dialog = designer.WaitForDialog(L"Alignment...");
+    ASSERT_NE(dialog, nullptr) << "the popup's first item opens the alignment dialog";
+    ASSERT_TRUE(TDesignerProcess::ClickButton(dialog, L"Left"));
+    ASSERT_TRUE(TDesignerProcess::ClickButton(dialog, L"&Ok"));
+    designer.Press(VK_F2);
+    ASSERT_TRUE(designer.Close()) << "saved, the form closes without a question";
+    layoutPath = path;
+    ASSERT_NO_FATAL_FAILURE(StartWithTarget());
+    const POINT movedB{written.Centre(keys::A).x, written.Centre(keys::B).y};
+    ClickAt(keyboard.ScreenPoint(movedB));
+    EXPECT_TRUE(target.WaitForText("b")) << "B moved left under A";
+}
+
 TEST_F(DesignerE2E, LayoutArgumentsOpenInOrderAndAnOpenOneIsSwitchedTo) {
     const std::wstring a = WriteKeyLayout(L"a.osk"), b = WriteKeyLayout(L"b.osk");
     StartDesigner({a, folder.File(L"Pendrel.exe"), b, a});

@@ -32,6 +32,12 @@ void ClickAt(POINT screen) {
     Send(screen, MOUSEEVENTF_LEFTUP);
 }
 
+void RightClickAt(POINT screen) {
+    Send(screen, 0);
+    Send(screen, MOUSEEVENTF_RIGHTDOWN);
+    Send(screen, MOUSEEVENTF_RIGHTUP);
+}
+
 void DragFromTo(POINT from, POINT to) {
     Send(from, 0);
     Send(from, MOUSEEVENTF_LEFTDOWN);
