@@ -1,6 +1,6 @@
-// Measures Pendrel.exe with the shipped layout: start-up to the painted keyboard (and a bare
-// window's for comparison), relabelling, click to keystroke, idle processor time and peak
-// memory. Prints a table and the same as Markdown.
+// Measures Pendrel.exe with the shipped layout: start-up to the painted keyboard (beside a bare
+// window's, the floor window's and the floor's with the keyboard's DLLs), relabelling, click to
+// keystroke, idle processor time and peak memory. Prints a table and the same as Markdown.
 //
 //   pendrel_bench [--starts N] [--relabels N] [--clicks N] [--idle-seconds N] [--layout FILE]
 #include <windows.h>
@@ -99,10 +99,20 @@ void MeasureClicksWithoutCharWindow(const TOptions& options, const TProgramCopy&
 
 TBenchFigures MeasureAll(const TOptions& options) {
     TBenchFigures figures;
-    TProgramCopy copy(OwnProgramDir(), {"Pendrel.exe", "pendrel_bare_window.exe"}, options.layout);
-    figures.bareStartup = MeasureStartup(copy, L"pendrel_bare_window.exe", L"", L"PendrelBareWindow", options.starts);
-    figures.pendrelStartup =
-        MeasureStartup(copy, L"Pendrel.exe", L"layouts\\startup.osk", L"TMainFormOSK", options.starts);
+    TProgramCopy copy(OwnProgramDir(),
+                      {"Pendrel.exe", "pendrel_bare_window.exe", "pendrel_floor_window.exe", "pendrel_floor_libraries.exe"},
+                      options.layout);
+    const std::vector<TStartupFigures> startups =
+        MeasureStartups(copy,
+                        {{L"pendrel_bare_window.exe", L"", L"PendrelBareWindow"},
+                         {L"pendrel_floor_window.exe", L"", L"PendrelFloorWindow"},
+                         {L"pendrel_floor_libraries.exe", L"", L"PendrelFloorWindow"},
+                         {L"Pendrel.exe", L"layouts\\startup.osk", L"TMainFormOSK"}},
+                        options.starts);
+    figures.bareStartup = startups[0];
+    figures.floorStartup = startups[1];
+    figures.floorLibrariesStartup = startups[2];
+    figures.pendrelStartup = startups[3];
     figures.pendrelPeak = figures.pendrelStartup.peak;
     MeasureRelabel(options, figures);
     MeasureRunningKeyboard(options, copy, figures);

@@ -10,6 +10,8 @@
 struct TBenchFigures {
     TStartupFigures pendrelStartup;
     TStartupFigures bareStartup;
+    TStartupFigures floorStartup;           // bare, with common controls and a tray icon
+    TStartupFigures floorLibrariesStartup;  // the floor with the keyboard's DLLs loaded
     double relabelMs = 0;
     int relabelKeys = 0;
     int relabelRuns = 0;

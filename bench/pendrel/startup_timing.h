@@ -15,7 +15,18 @@ struct TStartupFigures {
     TMemoryPeak peak;  // the largest over the starts, taken just before each close
 };
 
-// Starts program (a file of the copy) with the arguments runs times, each time waiting for
-// its painted window of windowClass and closing it with WM_CLOSE.
+// A program of the copy, started with the arguments until its window of windowClass is painted.
+struct TStartupSubject {
+    std::wstring program;
+    std::wstring arguments;
+    const wchar_t* windowClass;
+};
+
+// Starts each subject runs times, each time waiting for its painted window and closing it with
+// WM_CLOSE. The subjects take turns, one start each per round, so that every figure meets the
+// same moods of the machine and the differences between them hold.
+std::vector<TStartupFigures> MeasureStartups(const TProgramCopy& copy, const std::vector<TStartupSubject>& subjects,
+                                             int runs);
+// The same for one program.
 TStartupFigures MeasureStartup(const TProgramCopy& copy, const std::wstring& program, const std::wstring& arguments,
                                const wchar_t* windowClass, int runs);
