@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <commdlg.h>
+#include "support/win32/common_dialogs.h"
 
 #include "support/framework/class_builder.h"
 #include "support/framework/exceptions.h"
@@ -56,7 +56,7 @@ bool TColorDialog::ExecuteSystemDialog() {
     if (options_.Contains(cdPreventFullOpen)) choose.Flags |= CC_PREVENTFULLOPEN;
     if (options_.Contains(cdSolidColor)) choose.Flags |= CC_SOLIDCOLOR;
     if (options_.Contains(cdAnyColor)) choose.Flags |= CC_ANYCOLOR;
-    const bool chosen = ChooseColorW(&choose);
+    const bool chosen = ShowColorDialog(&choose);
     // The mixed colours stay, whether or not the user confirmed a choice.
     for (int i = 0; i < kCustomColorCount; ++i) customColors_[static_cast<size_t>(i)] = ColorOfRef(custom[i]);
     if (chosen) color_ = ColorOfRef(choose.rgbResult);

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <commdlg.h>
+#include "support/win32/common_dialogs.h"
 
 #include "support/framework/class_builder.h"
 #include "support/win32/gdi_color.h"
@@ -69,7 +69,7 @@ bool TFontDialog::ExecuteSystemDialog() {
     if (options_.Contains(fdNoVectorFonts)) choose.Flags |= CF_NOVECTORFONTS;
     if (options_.Contains(fdForceFontExist)) choose.Flags |= CF_FORCEFONTEXIST;
     choose.rgbColors = ColorRefOf(font_->GetColor());
-    if (!ChooseFontW(&choose)) return false;
+    if (!ShowFontDialog(&choose)) return false;
     TakeLogFont(description, *font_);
     if (options_.Contains(fdEffects)) font_->SetColor(static_cast<TColor>(choose.rgbColors & 0xFFFFFF));
     return true;

@@ -1,6 +1,6 @@
 #include "open_dialog.h"
 
-#include <commdlg.h>
+#include "support/win32/common_dialogs.h"
 
 #include <vector>
 
@@ -57,7 +57,7 @@ bool TOpenDialog::Execute(HWND owner) {
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
     ofn.Flags = SystemOptions(options_);
-    if (!(forSaving_ ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
+    if (!(forSaving_ ? ShowSaveFileDialog(&ofn) : ShowOpenFileDialog(&ofn))) return false;
     fileName_ = WideToUtf8(file.data());
     return true;
 }

@@ -154,7 +154,7 @@ void DrawBitmapImage(HDC dc, const TBitmapImage& image, int x, int y, bool dimme
     {
         const TDcSelection selection(source, bitmap);
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, x, y, image.Width(), image.Height(), source, 0, 0, image.Width(), image.Height(), blend);
+        GdiAlphaBlend(dc, x, y, image.Width(), image.Height(), source, 0, 0, image.Width(), image.Height(), blend);
     }
     DeleteDC(source);
     DeleteObject(bitmap);

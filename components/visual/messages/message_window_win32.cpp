@@ -1,6 +1,6 @@
 #include "components/visual/messages/message_window_win32.h"
 
-#include <commdlg.h>
+#include "support/win32/common_dialogs.h"
 
 #include <algorithm>
 #include <vector>
@@ -191,7 +191,7 @@ void HiMessageWindow::SaveAsText() {
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrDefExt = L"txt";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameW(&dialog)) return;
+    if (!ShowSaveFileDialog(&dialog)) return;
     int bytes = WideCharToMultiByte(CP_UTF8, 0, file, -1, nullptr, 0, nullptr, nullptr);
     std::string path(static_cast<size_t>(std::max(bytes - 1, 0)), '\0');
     WideCharToMultiByte(CP_UTF8, 0, file, -1, path.data(), bytes, nullptr, nullptr);
