@@ -41,7 +41,8 @@ void TMainFormOSK::LoadLayout(const std::string& path) {
     SetClientHeight(design->GetHeight());
     RestoreLayoutPosition(full);
     RefreshKeys(nullptr, nullptr);
-    idMainTimer(this);
+    // At start-up the first target check waits for the first paint.
+    if (startupFinished_) idMainTimer(this);
     if (closeAfterLoad_) PostMessageW(Window(), WM_CLOSE, 0, 0);
 }
 

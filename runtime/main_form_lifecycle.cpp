@@ -31,10 +31,7 @@ void TMainFormOSK::FormCreate() {
         record->TargetWindow = 0;
         record->Layout = 0;
     }
-    CreateCharWindow();
-    ParkCharWindow(Window());
     AddMessageFilter(&DragFilterOfMainForm);
-    Application().SetIcon(MakeKeyboardIcon(32));
     design->SetBounds(0, 0, design->GetWidth(), design->GetHeight());
     target_ = std::make_unique<TTargetTracker>(Window(), &IsWindowOfThisProcess, [this](HWND window) { TargetAdopted(window); });
     LastLayout = nullptr;
@@ -43,19 +40,29 @@ void TMainFormOSK::FormCreate() {
     ClampToScreen();
     cfg->Load();
     ChooseLayout();
-    ApplyHookSetting();
-    ShowTrayIconSoon();
+    FinishStartupSoon();
 }
 
-// The shell takes tens of milliseconds to add an icon: that waits until the keyboard has
-// painted, as timer messages come after paint messages.
-void TMainFormOSK::ShowTrayIconSoon() { SetTimer(Window(), kTrayIconTimer, 1, nullptr); }
+// What the first paint does not need waits until the keyboard has painted, as timer messages
+// come after paint messages: the shell alone takes tens of milliseconds to add an icon.
+void TMainFormOSK::FinishStartupSoon() { SetTimer(Window(), kStartupTimer, 1, nullptr); }
 
-bool TMainFormOSK::TrayIconTimerTick(WPARAM timer) {
-    if (timer != kTrayIconTimer) return false;
-    KillTimer(Window(), kTrayIconTimer);
-    NITrayIcon1->SetVisible(true);
+bool TMainFormOSK::StartupTimerTick(WPARAM timer) {
+    if (timer != kStartupTimer) return false;
+    KillTimer(Window(), kStartupTimer);
+    FinishStartup();
     return true;
+}
+
+void TMainFormOSK::FinishStartup() {
+    if (startupFinished_) return;
+    startupFinished_ = true;
+    CreateCharWindow();
+    ParkCharWindow(Window());
+    Application().SetIcon(MakeKeyboardIcon(32));
+    ApplyHookSetting();
+    NITrayIcon1->SetVisible(true);
+    idMainTimer(this);
 }
 
 void TMainFormOSK::ChooseLayout() {

@@ -63,7 +63,7 @@ void TMainFormOSK::CreateComponents() {
     Timer->SetInterval(200);
     Timer->OnTimer = [this](TObject* sender) { idMainTimer(sender); };
     NITrayIcon1 = Make<TNITrayIcon>(this, "NITrayIcon1");
-    // Shown by ShowTrayIconSoon, once the keyboard is on the screen.
+    // Shown by FinishStartup, once the keyboard is on the screen.
     NITrayIcon1->SetVisible(false);
     NITrayIcon1->SetShowDesigning(false);
     NITrayIcon1->SetShowOnTaskbar(false);

@@ -31,8 +31,8 @@ class TTimer;
 // The window class and title by which a second start finds the running keyboard.
 inline constexpr wchar_t kMainFormClass[] = L"TMainFormOSK";
 inline constexpr wchar_t kMainFormTitle[] = L"Pendrel";
-// The timer that adds the tray icon once the keyboard has painted.
-inline constexpr UINT_PTR kTrayIconTimer = 0x0D7B;
+// The timer that finishes the start-up once the keyboard has painted.
+inline constexpr UINT_PTR kStartupTimer = 0x0D7B;
 
 class TMainFormOSK : public TForm {
     PENDREL_CLASS(TMainFormOSK, TForm)
@@ -97,8 +97,8 @@ public:
     bool DragFilter(const MSG& message);
     // The drag's timer step (WM_TIMER); false for other timers.
     bool DragTimerTick(WPARAM timer);
-    // Adds the tray icon (WM_TIMER); false for other timers.
-    bool TrayIconTimerTick(WPARAM timer);
+    // Finishes the start-up (WM_TIMER); false for other timers.
+    bool StartupTimerTick(WPARAM timer);
 
     // Handlers.
     void idShowHide(TObject* sender);
@@ -115,7 +115,10 @@ private:
     void CreateMenus();
     void ChooseLayout();
     TRect UsersWorkArea() const;
-    void ShowTrayIconSoon();
+    // The target, the character window, the icons and the layout hook come once the keyboard
+    // has painted.
+    void FinishStartupSoon();
+    void FinishStartup();
     void TargetAdopted(HWND window);
     void ApplyTaskbarSetting();
     void SelectKeyboardMenu(OSKCustomKey* key);
@@ -135,6 +138,7 @@ private:
     POINT DragOrigin{};
     bool Dragging = false;
     bool closed_ = false;
+    bool startupFinished_ = false;
     bool closeAfterLoad_ = false;
     // Answers for the layout of the target come from the hook only where it can run.
     bool hookReachesTarget_ = true;

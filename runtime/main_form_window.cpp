@@ -114,7 +114,7 @@ bool TMainFormOSK::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
             result = MA_NOACTIVATE;
             return true;
         case WM_TIMER:
-            return DragTimerTick(wParam) || TrayIconTimerTick(wParam);
+            return DragTimerTick(wParam) || StartupTimerTick(wParam);
         case WM_CONTEXTMENU:
             popupTry->Popup(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return true;
