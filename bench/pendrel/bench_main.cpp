@@ -29,7 +29,7 @@
 
 namespace {
 struct TOptions {
-    int starts = 10;
+    int starts = 20;
     int relabels = 1000;
     int clicks = 20;
     double idleSeconds = 10;
