@@ -61,6 +61,7 @@ void TMainFormOSK::FinishStartup() {
     ParkCharWindow(Window());
     Application().SetIcon(MakeKeyboardIcon(32));
     ApplyHookSetting();
+    NITrayIcon1->SetIcon(MakeKeyboardIcon(16));
     NITrayIcon1->SetVisible(true);
     idMainTimer(this);
 }

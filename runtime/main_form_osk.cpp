@@ -13,7 +13,6 @@
 #include "support/dialogs/open_dialog.h"
 #include "support/framework/class_builder.h"
 #include "support/framework/std_controls.h"
-#include "support/shell/keyboard_icon.h"
 #include "support/shell/tray_icon.h"
 #include "support/win32/timer.h"
 
@@ -68,7 +67,6 @@ void TMainFormOSK::CreateComponents() {
     NITrayIcon1->SetShowDesigning(false);
     NITrayIcon1->SetShowOnTaskbar(false);
     NITrayIcon1->SetHint("Pendrel");
-    NITrayIcon1->SetIcon(MakeKeyboardIcon(16));
     design = Make<HDesignPanel>(this, "design");
     design->SetVisible(false);
     design->SetParent(this);
