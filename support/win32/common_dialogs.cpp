@@ -1,17 +1,25 @@
 #include "common_dialogs.h"
 
+#include "win32_error.h"
+
 namespace {
-// The function of comdlg32.dll named name, as the type of its declaration; null without it.
+HMODULE CommonDialogLibrary() {
+    static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    return library;
+}
+
+// The function of comdlg32.dll named name, as the type of its declaration. A system without
+// the library or the function gets an error, not a dialog that seems cancelled.
 template <class Function>
 Function* CommonDialogFunction(const char* name) {
-    static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
-    FARPROC found = library ? GetProcAddress(library, name) : nullptr;
+    FARPROC found = CommonDialogLibrary() ? GetProcAddress(CommonDialogLibrary(), name) : nullptr;
+    if (!found) RaiseLastWin32Error(std::string("Cannot load the common dialog ") + name);
     return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(found));
 }
 
 template <class Function, class Data>
 BOOL Call(Function* function, Data* data) {
-    return function && function(data);
+    return function(data);
 }
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-// Each answers as its system function does; FALSE also when the library cannot be loaded.
+// Each answers as its system function does; a library that cannot be loaded raises EWin32Error.
 BOOL ShowOpenFileDialog(OPENFILENAMEW* dialog);
 BOOL ShowSaveFileDialog(OPENFILENAMEW* dialog);
 BOOL ShowColorDialog(CHOOSECOLORW* dialog);
