@@ -47,9 +47,6 @@ TEST_F(CommandsTest, TheAlignCommandsNeedTwoControls) {
     for (int tag = 209; tag <= 214; ++tag) EXPECT_FALSE(Checked(tag).GetEnabled()) << tag;
     Selection().Add(form->DesignPlace->Controls(1));
     for (int tag = 209; tag <= 214; ++tag) EXPECT_TRUE(Checked(tag).GetEnabled()) << tag;
-    form->DesignPlace->Controls(1)->SetTop(40);
-    form->idATop(nullptr);
-    EXPECT_EQ(form->DesignPlace->Controls(1)->GetTop(), form->DesignPlace->Controls(0)->GetTop());
 }
 
 TEST_F(CommandsTest, ALockIsCheckedWhenOneSelectedHasItAndTogglesAllTogether) {
