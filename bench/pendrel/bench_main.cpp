@@ -3,6 +3,10 @@
 // keystroke, idle processor time and peak memory. Prints a table and the same as Markdown.
 //
 //   pendrel_bench [--starts N] [--relabels N] [--clicks N] [--idle-seconds N] [--layout FILE]
+//                 [--compare DIR] [--startups-only]
+//
+// --compare starts DIR's Pendrel.exe (another build's program folder) in the same turns, so that
+// a change is measured against the build before it; --startups-only leaves out the rest.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,18 +39,27 @@ struct TOptions {
     int clicks = 20;
     double idleSeconds = 10;
     std::string layout = PENDREL_STARTUP_LAYOUT;
+    std::string compareDir;
+    bool startupsOnly = false;
 };
 
 TOptions ParseOptions(int argc, char** argv) {
     TOptions options;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; i += 2) {
         const std::string name = argv[i];
+        if (name == "--startups-only") {
+            options.startupsOnly = true;
+            --i;
+            continue;
+        }
+        if (i + 1 == argc) throw std::invalid_argument("option " + name + " needs a value");
         const char* value = argv[i + 1];
         if (name == "--starts") options.starts = std::max(1, atoi(value));
         else if (name == "--relabels") options.relabels = std::max(1, atoi(value));
         else if (name == "--clicks") options.clicks = std::max(1, atoi(value));
         else if (name == "--idle-seconds") options.idleSeconds = std::max(1.0, atof(value));
         else if (name == "--layout") options.layout = value;
+        else if (name == "--compare") options.compareDir = value;
         else throw std::invalid_argument("unknown option " + name);
     }
     return options;
@@ -102,18 +116,24 @@ TBenchFigures MeasureAll(const TOptions& options) {
     TProgramCopy copy(OwnProgramDir(),
                       {"Pendrel.exe", "pendrel_bare_window.exe", "pendrel_floor_window.exe", "pendrel_floor_libraries.exe"},
                       options.layout);
-    const std::vector<TStartupFigures> startups =
-        MeasureStartups(copy,
-                        {{L"pendrel_bare_window.exe", L"", L"PendrelBareWindow"},
-                         {L"pendrel_floor_window.exe", L"", L"PendrelFloorWindow"},
-                         {L"pendrel_floor_libraries.exe", L"", L"PendrelFloorWindow"},
-                         {L"Pendrel.exe", L"layouts\\startup.osk", L"TMainFormOSK"}},
-                        options.starts);
+    std::vector<TStartupSubject> subjects{{L"pendrel_bare_window.exe", L"", L"PendrelBareWindow"},
+                                          {L"pendrel_floor_window.exe", L"", L"PendrelFloorWindow"},
+                                          {L"pendrel_floor_libraries.exe", L"", L"PendrelFloorWindow"},
+                                          {L"Pendrel.exe", L"layouts\\startup.osk", L"TMainFormOSK"}};
+    std::unique_ptr<TProgramCopy> compared;
+    if (!options.compareDir.empty()) {
+        compared = std::make_unique<TProgramCopy>(options.compareDir, std::vector<std::string>{"Pendrel.exe"},
+                                                  options.layout);
+        subjects.push_back({L"Pendrel.exe", L"layouts\\startup.osk", L"TMainFormOSK", compared.get()});
+    }
+    const std::vector<TStartupFigures> startups = MeasureStartups(copy, subjects, options.starts);
     figures.bareStartup = startups[0];
     figures.floorStartup = startups[1];
     figures.floorLibrariesStartup = startups[2];
     figures.pendrelStartup = startups[3];
+    if (compared) figures.comparedStartup = startups[4];
     figures.pendrelPeak = figures.pendrelStartup.peak;
+    if (options.startupsOnly) return figures;
     MeasureRelabel(options, figures);
     MeasureRunningKeyboard(options, copy, figures);
     MeasureClicksWithoutCharWindow(options, copy, figures);

@@ -10,8 +10,11 @@ namespace fs = std::filesystem;
 namespace {
 bool IsLibrary(const fs::path& file) { return _stricmp(file.extension().string().c_str(), ".dll") == 0; }
 
+// One folder per copy, as a run may compare two builds.
 fs::path FreshTempDir() {
-    const fs::path dir = fs::temp_directory_path() / ("pendrel_bench_" + std::to_string(GetCurrentProcessId()));
+    static int copies = 0;
+    const fs::path dir = fs::temp_directory_path() / ("pendrel_bench_" + std::to_string(GetCurrentProcessId()) + "_" +
+                                                      std::to_string(++copies));
     fs::remove_all(dir);
     fs::create_directories(dir / "layouts");
     return dir;

@@ -31,9 +31,16 @@ TRow StartupRow(const std::string& what, const TStartupFigures& startup) {
             "for comparison", true};
 }
 
+std::vector<TRow> ComparedRows(const TBenchFigures& f) {
+    if (f.comparedStartup.runsMs.empty()) return {};
+    return {StartupRow("Start-up of the compared build's keyboard", f.comparedStartup),
+            {"Peak working set of the compared build's keyboard",
+             Format("%.1f MB", Megabytes(f.comparedStartup.peak.workingSetBytes)), "for comparison", true}};
+}
+
 std::vector<TRow> Rows(const TBenchFigures& f) {
     const double peakMb = Megabytes(f.pendrelPeak.workingSetBytes);
-    return {
+    std::vector<TRow> rows{
         {"Start-up to painted keyboard (median of " + std::to_string(f.pendrelStartup.runsMs.size()) + ")",
          Format("%.1f ms", f.pendrelStartup.medianMs), Format("< %.0f ms", StartupLimitMs(f)),
          f.pendrelStartup.medianMs < StartupLimitMs(f)},
@@ -65,6 +72,8 @@ std::vector<TRow> Rows(const TBenchFigures& f) {
         {"Peak pagefile usage", Format("%.1f MB", Megabytes(f.pendrelPeak.pagefileBytes)), "< 30 MB",
          Megabytes(f.pendrelPeak.pagefileBytes) < 30},
     };
+    for (TRow& row : ComparedRows(f)) rows.push_back(std::move(row));
+    return rows;
 }
 
 void PrintRuns(FILE* out, const char* name, const std::vector<double>& runs) {
@@ -86,6 +95,7 @@ void PrintDetails(const TBenchFigures& figures, FILE* out) {
     PrintPhases(out, "Bare window", figures.bareStartup);
     PrintPhases(out, "Floor window", figures.floorStartup);
     PrintPhases(out, "Floor window with DLLs", figures.floorLibrariesStartup);
+    if (!figures.comparedStartup.runsMs.empty()) PrintPhases(out, "Compared build", figures.comparedStartup);
     PrintRuns(out, "Pendrel start-ups", figures.pendrelStartup.runsMs);
     PrintRuns(out, "Bare window start-ups", figures.bareStartup.runsMs);
     PrintRuns(out, "Clicks", figures.clicks.runsMs);

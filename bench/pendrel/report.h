@@ -12,6 +12,7 @@ struct TBenchFigures {
     TStartupFigures bareStartup;
     TStartupFigures floorStartup;           // bare, with common controls and a tray icon
     TStartupFigures floorLibrariesStartup;  // the floor with the keyboard's DLLs loaded
+    TStartupFigures comparedStartup;        // another build's keyboard (--compare), if any
     double relabelMs = 0;
     int relabelKeys = 0;
     int relabelRuns = 0;

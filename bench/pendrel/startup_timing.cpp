@@ -13,7 +13,8 @@ struct TStartupRuns {
     std::vector<double> found, visible;
 };
 
-void StartOnce(const TProgramCopy& copy, const TStartupSubject& subject, TStartupRuns& runs) {
+void StartOnce(const TProgramCopy& sharedCopy, const TStartupSubject& subject, TStartupRuns& runs) {
+    const TProgramCopy& copy = subject.ownCopy ? *subject.ownCopy : sharedCopy;
     copy.ForgetSettings();
     TStartedWindow started(copy.Dir() / subject.program, subject.arguments, copy.Dir());
     runs.figures.runsMs.push_back(started.WaitUntilPainted(subject.windowClass));

@@ -20,6 +20,7 @@ struct TStartupSubject {
     std::wstring program;
     std::wstring arguments;
     const wchar_t* windowClass;
+    const TProgramCopy* ownCopy = nullptr;  // another build's copy, instead of the shared one
 };
 
 // Starts each subject runs times, each time waiting for its painted window and closing it with
