@@ -3,8 +3,15 @@
 # libstdc++ and libgcc are linked as DLLs: with one copy of the unwinder and of the
 # C++ runtime per process, an exception thrown in one module is caught in another.
 # The DLLs are copied next to the programs so that they run from the build folder, without
-# their symbols: Wine reads a MinGW image whole into memory, and libstdc++ carries 20 MB of them.
+# their symbols (libstdc++ carries 20 MB of them).
 add_link_options(-shared-libgcc)
+
+# Every image keeps its sections page-aligned in the file as well as in memory. Wine then maps
+# an image's pages from the file as they are touched; a MinGW image as the linker leaves it
+# (512-byte file alignment) is read whole into memory instead, and the keyboard started about
+# 25 ms later and 1 MB heavier that way.
+set(pendrel_file_alignment 0x1000)
+add_link_options(-Wl,--file-alignment,${pendrel_file_alignment})
 
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
   set(pendrel_libgcc_dll libgcc_s_dw2-1.dll)
@@ -29,7 +36,8 @@ foreach(dll_path ${pendrel_runtime_dlls})
   get_filename_component(dll ${dll_path} NAME)
   add_custom_command(OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
                      COMMAND ${CMAKE_COMMAND} -E copy ${dll_path} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
-                     COMMAND ${CMAKE_STRIP} --strip-unneeded ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
+                     COMMAND ${CMAKE_OBJCOPY} --strip-unneeded --file-alignment ${pendrel_file_alignment}
+                             ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll}
                      DEPENDS ${dll_path}
                      COMMENT "Copying ${dll}")
   list(APPEND pendrel_copied_dlls ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll})
