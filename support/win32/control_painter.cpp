@@ -4,6 +4,7 @@
 
 #include "gdi_color.h"
 #include "gdi_objects.h"
+#include "paint_pass.h"
 
 namespace {
 std::map<TClass, ControlPainter>& Painters() {
@@ -12,13 +13,6 @@ std::map<TClass, ControlPainter>& Painters() {
 }
 
 RECT RectOf(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-
-void PaintChildControl(TControl& child, const ControlPainter& painter, HDC dc) {
-    const TSavedDcState saved(dc);
-    OffsetViewportOrgEx(dc, child.GetLeft(), child.GetTop(), nullptr);
-    IntersectClipRect(dc, 0, 0, child.GetWidth(), child.GetHeight());
-    painter(child, dc);
-}
 }  // namespace
 
 void RegisterControlPainter(const TMetaClass& cls, ControlPainter painter) { Painters()[&cls] = std::move(painter); }
@@ -65,12 +59,16 @@ void PaintDesignOverlay(TWinControl& container, HDC dc) {
 }
 
 void PaintChildControls(const TWinControl& parent, HDC dc, const RECT& area) {
+    TPaintPass pass(dc);
     for (int i = 0; i < parent.ControlCount(); ++i) {
         TControl& child = *parent.Controls(i);
         if (!child.GetVisible() || child.Is<TWinControl>()) continue;
         const RECT bounds = RectOf(child.BoundsRect());
         RECT overlap;
         if (!IntersectRect(&overlap, &bounds, &area)) continue;
-        if (const ControlPainter* painter = FindControlPainter(child)) PaintChildControl(child, *painter, dc);
+        const ControlPainter* painter = FindControlPainter(child);
+        if (!painter) continue;
+        pass.EnterChild(child);
+        (*painter)(child, dc);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "gdi_color.h"
 #include "gdi_objects.h"
+#include "paint_pass.h"
 #include "wide_text.h"
 
 namespace {
@@ -51,8 +52,7 @@ void PaintLabel(TControl& control, HDC dc) {
     if (label.GetCaption().empty()) return;
 
     const std::wstring text = Utf8ToWide(label.GetCaption());
-    const TFontHandle font(*label.GetFont());
-    const TDcSelection selected(dc, font.Get());
+    const TPainterFont font(dc, *label.GetFont());
     SetBkMode(dc, TRANSPARENT);
     const UINT format = TextFormat(label);
     ApplyLayout(label, dc, text, format, area);

@@ -130,4 +130,39 @@ TEST_F(ControlPainters, TheBackgroundResolvesSystemColours) {
     EXPECT_EQ(Printed().Pixel(150, 100), face);
 }
 
+// Two labels in different fonts painted in one pass each keep their own font, and the pass
+// gives the device context back as it found it, for what the container draws after them.
+TEST_F(ControlPainters, OnePassKeepsEachChildsFontAndGivesTheDcBack) {
+    const auto addLabel = [&](int top, int fontHeight) {
+        auto* added = new TLabel(&form);
+        added->SetParent(box);
+        added->SetBounds(10, top, 200, 60);
+        added->SetCaption("W");
+        added->GetFont()->SetHeight(fontHeight);
+    };
+    const auto inkAt = [&](int top) {
+        return Printed().Count({10, top, 210, top + 60}, [](COLORREF c) { return c != RGB(255, 255, 255); });
+    };
+    addLabel(10, -10);
+    const int smallInk = inkAt(10);
+    addLabel(100, -40);
+    EXPECT_GT(smallInk, 0);
+    EXPECT_EQ(inkAt(10), smallInk);
+    EXPECT_GT(inkAt(100), 4 * smallInk);
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+    const RECT everything{0, 0, 300, 200};
+    PaintChildControls(*box, dc, everything);
+    POINT origin{-1, -1};
+    GetViewportOrgEx(dc, &origin);
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetClipRgn(dc, clip), 0);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+    DeleteObject(clip);
+    DeleteDC(dc);
+}
+
 }  // namespace

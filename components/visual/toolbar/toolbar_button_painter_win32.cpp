@@ -2,6 +2,7 @@
 
 #include "support/win32/gdi_color.h"
 #include "support/win32/gdi_objects.h"
+#include "support/win32/paint_pass.h"
 #include "support/win32/wide_text.h"
 #include "toolbar_button_win32.h"
 
@@ -72,8 +73,7 @@ void PaintToolbarButton(TControl& control, HDC dc) {
     const TRect content{kBorderWidth + shift, kBorderWidth + shift, button.GetWidth() - kBorderWidth + shift,
                         button.GetHeight() - kBorderWidth + shift};
     const std::wstring text = Utf8ToWide(button.GetCaption());
-    const TFontHandle font(*button.GetFont());
-    const TDcSelection selected(dc, font.Get());
+    const TPainterFont font(dc, *button.GetFont());
     const TPartSize textSize = MeasureText(button, dc, text, content.Right - content.Left);
     const TButtonParts parts = LayoutButtonParts(content, GlyphSize(button), textSize, button.GetLayout(),
                                                  button.GetMargin(), button.GetSpacing());
