@@ -37,9 +37,7 @@ void TMainFormOSK::LoadLayout(const std::string& path) {
         Busy = false;
     }
     design->SetBounds(0, 0, design->GetWidth(), design->GetHeight());
-    SetClientWidth(design->GetWidth());
-    SetClientHeight(design->GetHeight());
-    RestoreLayoutPosition(full);
+    PlaceForLayout(full);
     RefreshKeys(nullptr, nullptr);
     // At start-up the first target check waits for the first paint.
     if (startupFinished_) idMainTimer(this);
@@ -64,12 +62,15 @@ MONITORINFO MonitorInfoOf(HMONITOR monitor) {
 }
 }  // namespace
 
-void TMainFormOSK::RestoreLayoutPosition(const std::string& path) {
+// Each move of a window is a round trip to the window system, so size and place go together.
+void TMainFormOSK::PlaceForLayout(const std::string& path) {
+    const int width = design->GetWidth() + GetWidth() - ClientWidth();
+    const int height = design->GetHeight() + GetHeight() - ClientHeight();
     HConfigItem* forms = cfg->SubKey(kForms);
     const auto remembered = forms ? RememberedLayoutPosition(*forms, path, {GetLeft(), GetTop()}) : std::nullopt;
-    const TPoint place = remembered ? *remembered : DefaultKeyboardPosition(UsersWorkArea(), GetWidth(), GetHeight());
-    SetBounds(place.X, place.Y, GetWidth(), GetHeight());
-    ClampToScreen();
+    const TPoint place = remembered ? *remembered : DefaultKeyboardPosition(UsersWorkArea(), width, height);
+    const TPoint clamped = ClampedPlace(TRect{place.X, place.Y, place.X + width, place.Y + height});
+    SetBounds(clamped.X, clamped.Y, width, height);
 }
 
 TRect TMainFormOSK::UsersWorkArea() const {
@@ -79,10 +80,14 @@ TRect TMainFormOSK::UsersWorkArea() const {
 }
 
 void TMainFormOSK::ClampToScreen() {
-    const RECT window{GetLeft(), GetTop(), GetLeft() + GetWidth(), GetTop() + GetHeight()};
-    const TRect monitor = RectOf(MonitorInfoOf(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST)).rcMonitor);
-    const TPoint place = ClampedKeyboardPosition(monitor, RectOf(window));
+    const TPoint place = ClampedPlace(TRect{GetLeft(), GetTop(), GetLeft() + GetWidth(), GetTop() + GetHeight()});
     SetBounds(place.X, place.Y, GetWidth(), GetHeight());
+}
+
+TPoint TMainFormOSK::ClampedPlace(const TRect& window) const {
+    const RECT area{window.Left, window.Top, window.Right, window.Bottom};
+    const TRect monitor = RectOf(MonitorInfoOf(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST)).rcMonitor);
+    return ClampedKeyboardPosition(monitor, window);
 }
 
 void TMainFormOSK::cIOReadError(TReader*, const std::string& error, bool& ignore) {

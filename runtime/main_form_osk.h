@@ -64,9 +64,11 @@ public:
 
     void LoadLayout(const std::string& path);
     void StoreLayoutPosition(const std::string& path);
-    void RestoreLayoutPosition(const std::string& path);
+    // Gives the window the layout's size and its remembered or first place, in one move.
+    void PlaceForLayout(const std::string& path);
     // Pulls the window back from the right and bottom edges of its monitor.
     void ClampToScreen();
+    TPoint ClampedPlace(const TRect& window) const;
     void ApplyHookSetting();
 
     // Target tracking and keystrokes.
