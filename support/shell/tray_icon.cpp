@@ -35,18 +35,24 @@ UINT TaskbarCreatedMessage() {
 
 // A hidden top-level window rather than a message-only one: only top-level windows hear the
 // shell's "TaskbarCreated" broadcast.
-TNITrayIcon::TNITrayIcon(TComponent* owner) : TComponent(owner) {
-    wnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, WindowClassName(), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                           ModuleInstance(), nullptr);
-    if (!wnd_) RaiseLastWin32Error("Cannot create the window of a tray icon");
-    SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
+TNITrayIcon::TNITrayIcon(TComponent* owner) : TComponent(owner) {}
 
 TNITrayIcon::~TNITrayIcon() {
     if (added_) Notify(NIM_DELETE);
-    SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
-    DestroyWindow(wnd_);
+    if (wnd_) {
+        SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
+        DestroyWindow(wnd_);
+    }
     if (icon_) DestroyIcon(icon_);
+}
+
+HWND TNITrayIcon::Wnd() const {
+    if (wnd_) return wnd_;
+    wnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, WindowClassName(), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                           ModuleInstance(), nullptr);
+    if (!wnd_) RaiseLastWin32Error("Cannot create the window of a tray icon");
+    SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(const_cast<TNITrayIcon*>(this)));
+    return wnd_;
 }
 
 void TNITrayIcon::SetVisible(bool value) {
@@ -101,7 +107,7 @@ void TNITrayIcon::Update() {
 bool TNITrayIcon::Notify(DWORD command) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
-    data.hWnd = wnd_;
+    data.hWnd = Wnd();
     data.uID = kIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayIconCallbackMessage;
@@ -136,9 +142,9 @@ void TNITrayIcon::PopupAtCursor() {
     if (!popupMenu_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
-    SetForegroundWindow(wnd_);
+    SetForegroundWindow(Wnd());
     popupMenu_->Popup(cursor.x, cursor.y);
-    PostMessageW(wnd_, WM_NULL, 0, 0);
+    PostMessageW(Wnd(), WM_NULL, 0, 0);
 }
 
 const wchar_t* TNITrayIcon::WindowClassName() {

@@ -38,8 +38,9 @@ public:
     HICON Icon() const { return icon_; }
     // Whether the shell has the icon now: the last add succeeded and nothing removed it since.
     bool IsAdded() const { return added_; }
-    // The window that receives the shell's messages about the icon.
-    HWND Wnd() const { return wnd_; }
+    // The window that receives the shell's messages about the icon, made when first needed:
+    // a program that starts with its icon hidden does not wait for it.
+    HWND Wnd() const;
 
     TEvent<TObject*> OnClick;
     TEvent<TObject*> OnDblClick;
@@ -58,7 +59,7 @@ private:
     void Update();
     bool Notify(DWORD command);
 
-    HWND wnd_ = nullptr;
+    mutable HWND wnd_ = nullptr;
     HICON icon_ = nullptr;
     TPopupMenu* popupMenu_ = nullptr;
     std::string hint_;
