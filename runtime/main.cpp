@@ -19,7 +19,7 @@ bool ShowRunningInstance() {
 }
 
 int RunKeyboard() {
-    Application().Initialize();
+    // The task-bar window is made once the keyboard has painted (FinishStartup).
     Application().SetTitle("OSK");
     RegisterMainFormWindow();
     TMainFormOSK form(nullptr);

@@ -59,6 +59,7 @@ void TMainFormOSK::FinishStartup() {
     startupFinished_ = true;
     CreateCharWindow();
     ParkCharWindow(Window());
+    Application().Initialize();
     Application().SetIcon(MakeKeyboardIcon(32));
     ApplyHookSetting();
     NITrayIcon1->SetIcon(MakeKeyboardIcon(16));

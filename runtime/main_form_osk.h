@@ -117,8 +117,8 @@ private:
     void CreateMenus();
     void ChooseLayout();
     TRect UsersWorkArea() const;
-    // The target, the character window, the icons and the layout hook come once the keyboard
-    // has painted.
+    // The target, the character window, the task-bar window, the icons and the layout hook
+    // come once the keyboard has painted.
     void FinishStartupSoon();
     void FinishStartup();
     void TargetAdopted(HWND window);

@@ -98,12 +98,16 @@ TEST_F(Lifecycle, ClosingTheTaskbarButtonClosesTheKeyboardAsExitDoes) {
     DWORD process = 0;
     GetWindowThreadProcessId(keyboard.Window(), &process);
     HWND button = nullptr;
-    while ((button = FindWindowExW(nullptr, button, L"TApplication", L"OSK")) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(button, &owner);
-        if (owner == process) break;
-    }
-    ASSERT_NE(button, nullptr) << "no task-bar window";
+    // The task-bar window comes once the keyboard has painted.
+    const auto findButton = [&] {
+        while ((button = FindWindowExW(nullptr, button, L"TApplication", L"OSK")) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(button, &owner);
+            if (owner == process) return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(WaitUntil(findButton, 5000)) << "no task-bar window";
     PostMessageW(button, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(keyboard.Process().WaitForEnd(5000)) << "the keyboard kept running";
     EXPECT_EQ(keyboard.Process().ExitCode(), 0u);
