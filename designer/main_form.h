@@ -115,6 +115,8 @@ public:
     bool IsDesignMode() const;
     void SetDesignMode(bool on);
     void RefreshKeyLabels();
+    // Keys just read show their stored labels: they take the live ones at once.
+    void ShowLiveKeyLabels();
     void ResetKeyLabels();
     void SetKeyHost(TComponent* control);
     // The component list above the inspector, in design mode the surface and every control.

@@ -62,9 +62,11 @@ void TMainForm::OpenFormFile(const std::string& given) {
     try {
         LoadNewForm(path);
         inserted = true;
-        // The surface shows the new form already; the one before was committed above.
-        current_ = -10;
-        SwitchToForm(at);
+        // The surface shows the new form already (the one before was committed above): it
+        // becomes the current form without being read a second time.
+        current_ = at;
+        UpdateFormTabs();
+        ShowLiveKeyLabels();
     } catch (const std::exception& error) {
         if (inserted) forms_.erase(forms_.begin() + at);
         current_ = -10;
@@ -121,9 +123,7 @@ void TMainForm::SwitchToForm(int index) {
     if (loaded && wasDesign) {
         SetDesignMode(true);
     } else if (loaded) {
-        // New keys show their stored labels: they take the live ones at once.
-        lastSignature_ = kNoSignature;
-        RefreshKeyLabels();
+        ShowLiveKeyLabels();
     }
 }
 

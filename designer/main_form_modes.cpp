@@ -76,6 +76,11 @@ void TMainForm::RefreshKeyLabels() {
     lastLayout_ = layout;
 }
 
+void TMainForm::ShowLiveKeyLabels() {
+    lastSignature_ = kNoSignature;
+    RefreshKeyLabels();
+}
+
 void TMainForm::ResetKeyLabels() {
     uint8_t state[256];
     if (!GetKeyboardState(state)) return;
