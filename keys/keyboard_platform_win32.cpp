@@ -4,6 +4,7 @@
 #include <string>
 
 #include "keyboard_platform.h"
+#include "translation_cache.h"
 
 namespace {
 class TWin32KeyboardPlatform : public IKeyboardPlatform {
@@ -17,13 +18,20 @@ public:
 
     int ToUnicode(uint32_t virtualKey, uint32_t scanCode, const uint8_t* state, char16_t* buffer, int bufferSize,
                     uint32_t flags, void* layout) override {
-        auto* units = reinterpret_cast<LPWSTR>(buffer);
-        const auto hkl = static_cast<HKL>(layout);
-        const int result = ::ToUnicodeEx(virtualKey, scanCode, state, units, bufferSize, flags, hkl);
-        // A dead key stays pending in the layout and would change the next key's translation;
-        // translating it once more takes it out again.
-        if (result < 0) ::ToUnicodeEx(virtualKey, scanCode, state, units, bufferSize, flags, hkl);
-        return result;
+        return translations_.Translate(virtualKey, scanCode, state, buffer, bufferSize, flags, layout,
+                                       [&](char16_t* answer) {
+                                           auto* units = reinterpret_cast<LPWSTR>(answer);
+                                           const auto hkl = static_cast<HKL>(layout);
+                                           const int result = ::ToUnicodeEx(virtualKey, scanCode, state, units,
+                                                                            bufferSize, flags, hkl);
+                                           // A dead key stays pending in the layout and would change
+                                           // the next key's translation; translating it once more
+                                           // takes it out again.
+                                           if (result < 0)
+                                               ::ToUnicodeEx(virtualKey, scanCode, state, units, bufferSize,
+                                                             flags, hkl);
+                                           return result;
+                                       });
     }
 
     std::string UpperCase(const std::string& character) override {
@@ -43,6 +51,9 @@ public:
     bool Post(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
         return ::PostMessageW(static_cast<HWND>(window), message, wParam, lParam) != 0;
     }
+
+private:
+    TTranslationCache translations_;
 };
 }  // namespace
 
