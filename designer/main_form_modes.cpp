@@ -6,6 +6,7 @@
 #include "components/visual/toolwindow/h_window.h"
 #include "designer/engine/designer.h"
 #include "designer/engine/designer_panel.h"
+#include "keys/key_relabel.h"
 #include "keys/key_state.h"
 #include "keys/osk_custom_key.h"
 #include "main_form.h"
@@ -56,14 +57,6 @@ void TMainForm::pgStateChange(TObject*, int newTab, bool& allowChange) {
 void TMainForm::DesignPlaceResize(TObject*) {
     if (DesignPanel) DesignPanel->SetBounds(DesignPanel->GetLeft(), DesignPanel->GetTop(), DesignPlace->GetWidth(), DesignPlace->GetHeight());
 }
-
-namespace {
-void RelabelKeys(TWinControl& surface, uint8_t* state, HKL layout) {
-    const TRepaintHold hold(surface);
-    for (int i = 0; i < surface.ControlCount(); ++i)
-        if (auto* key = dynamic_cast<OSKCustomKey*>(surface.Controls(i))) key->UpdateFromKeyboard(state, layout);
-}
-}  // namespace
 
 void TMainForm::RefreshKeyLabels() {
     uint8_t state[256];

@@ -1,6 +1,7 @@
 // Following the target window and its keyboard layout: the 200 ms timer step.
 #include "components/config/cfg_storage.h"
 #include "components/surface/design_panel.h"
+#include "keys/key_relabel.h"
 #include "keys/key_state.h"
 #include "keys/osk_custom_key.h"
 #include "main_form_osk.h"
@@ -52,8 +53,7 @@ void TMainFormOSK::RefreshKeys(uint8_t* state, HKL layout) {
         state = own;
     }
     if (!layout && target_) layout = GetKeyboardLayout(target_->TargetThread);
-    for (int i = 0; i < design->ControlCount(); ++i)
-        if (auto* key = dynamic_cast<OSKCustomKey*>(design->Controls(i))) key->UpdateFromKeyboard(state, layout);
+    RelabelKeys(*design, state, layout);
 }
 
 void TMainFormOSK::TargetAdopted(HWND window) {

@@ -71,7 +71,9 @@ void MeasureRelabel(const TOptions& options, TBenchFigures& figures) {
     ProcessMessages();
     figures.relabelKeys = static_cast<int>(layout.Keys().size());
     figures.relabelRuns = options.relabels;
-    figures.relabelMs = MedianRelabelMs(layout, options.relabels);
+    const TRelabelFigures relabels = MeasureRelabels(layout, options.relabels);
+    figures.relabelMs = relabels.medianMs;
+    figures.firstRelabelMs = relabels.firstMs;
     layout.Form().Hide();
     ProcessMessages();
 }

@@ -3,6 +3,13 @@
 
 class TBenchLayout;
 
-// The median milliseconds of one full relabel over runs runs; Shift changes between runs,
-// so that each run translates and draws new captions.
-double MedianRelabelMs(TBenchLayout& layout, int runs);
+struct TRelabelFigures {
+    double medianMs = 0;
+    // The slower of the first two runs, the first in each state: the keys' translations in a
+    // state are remembered once asked.
+    double firstMs = 0;
+};
+
+// One full relabel over runs runs (at least two); Shift changes between runs, so that each
+// run draws new captions.
+TRelabelFigures MeasureRelabels(TBenchLayout& layout, int runs);

@@ -14,6 +14,7 @@ struct TBenchFigures {
     TStartupFigures floorLibrariesStartup;  // the floor with the keyboard's DLLs loaded
     TStartupFigures comparedStartup;        // another build's keyboard (--compare), if any
     double relabelMs = 0;
+    double firstRelabelMs = 0;  // in a state not seen before
     int relabelKeys = 0;
     int relabelRuns = 0;
     TClickFigures clicks;
