@@ -68,7 +68,6 @@ public:
     void PlaceForLayout(const std::string& path);
     // Pulls the window back from the right and bottom edges of its monitor.
     void ClampToScreen();
-    TPoint ClampedPlace(const TRect& window) const;
     void ApplyHookSetting();
 
     // Target tracking and keystrokes.
@@ -117,6 +116,8 @@ private:
     void CreateMenus();
     void ChooseLayout();
     TRect UsersWorkArea() const;
+    // Where a window at these bounds goes once pulled back from its monitor's edges.
+    TPoint ClampedPlace(const TRect& window) const;
     // The target, the character window, the task-bar window, the icons and the layout hook
     // come once the keyboard has painted.
     void FinishStartupSoon();

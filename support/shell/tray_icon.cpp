@@ -33,8 +33,6 @@ UINT TaskbarCreatedMessage() {
 }
 }  // namespace
 
-// A hidden top-level window rather than a message-only one: only top-level windows hear the
-// shell's "TaskbarCreated" broadcast.
 TNITrayIcon::TNITrayIcon(TComponent* owner) : TComponent(owner) {}
 
 TNITrayIcon::~TNITrayIcon() {
@@ -46,6 +44,8 @@ TNITrayIcon::~TNITrayIcon() {
     if (icon_) DestroyIcon(icon_);
 }
 
+// A hidden top-level window rather than a message-only one: only top-level windows hear the
+// shell's "TaskbarCreated" broadcast.
 HWND TNITrayIcon::Wnd() const {
     if (wnd_) return wnd_;
     wnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, WindowClassName(), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
