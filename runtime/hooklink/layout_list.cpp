@@ -1,29 +1,36 @@
 #include "runtime/hooklink/layout_list.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
-std::vector<HKL>& MutableLayoutList() {
-    static std::vector<HKL> layouts;
-    return layouts;
+struct TLayoutTable {
+    HKL entries[kMaxLayouts];
+    size_t count;
+};
+// Constant-initialised, so no process runs code for it before the hook's first call.
+TLayoutTable gLayouts{};
+
+std::span<const HKL> Listed() {
+    return {gLayouts.entries, gLayouts.count};
 }
 
-bool FetchLayoutList(std::vector<HKL>& layouts) {
-    int count = GetKeyboardLayoutList(0, nullptr);
-    if (count <= 0) return false;
-    std::vector<HKL> fetched(count + 1);
-    if (GetKeyboardLayoutList(count + 1, fetched.data()) != count) return false;
-    fetched.resize(count);
-    layouts = std::move(fetched);
-    return true;
+bool FetchLayoutList() {
+    int count = GetKeyboardLayoutList(static_cast<int>(kMaxLayouts), gLayouts.entries);
+    gLayouts.count = count > 0 ? static_cast<size_t>(count) : 0;
+    return count > 0;
+}
+
+// The name of the layout that a language's default layout has: "%08X" of the language.
+void LanguageLayoutName(unsigned language, char (&name)[KL_NAMELENGTH]) {
+    static constexpr char kHexDigits[] = "0123456789ABCDEF";
+    for (int digit = KL_NAMELENGTH - 2; digit >= 0; --digit, language >>= 4) name[digit] = kHexDigits[language & 0xF];
+    name[KL_NAMELENGTH - 1] = '\0';
 }
 
 bool LoadLayoutByLanguage(HKL layout) {
     char name[KL_NAMELENGTH];
-    auto language = static_cast<unsigned>(reinterpret_cast<uintptr_t>(layout) & 0xFFFF);
-    std::snprintf(name, sizeof name, "%08X", language);
+    LanguageLayoutName(static_cast<unsigned>(reinterpret_cast<uintptr_t>(layout) & 0xFFFF), name);
     return LoadKeyboardLayoutA(name, KLF_REORDER) != nullptr;
 }
 
@@ -32,28 +39,28 @@ bool LoadLayoutByLanguage(HKL layout) {
 INIT_ONCE gLazyListOnce = INIT_ONCE_STATIC_INIT;
 
 BOOL CALLBACK FetchIfEmpty(PINIT_ONCE, PVOID, PVOID*) {
-    if (MutableLayoutList().empty()) FetchLayoutList(MutableLayoutList());
+    if (gLayouts.count == 0) FetchLayoutList();
     return TRUE;
 }
 
-const std::vector<HKL>& EnsureLayoutList() {
+std::span<const HKL> EnsureLayoutList() {
     InitOnceExecuteOnce(&gLazyListOnce, FetchIfEmpty, nullptr, nullptr);
-    return MutableLayoutList();
+    return Listed();
 }
 
 }  // namespace
 
 bool InitLayoutList() {
-    std::vector<HKL>& layouts = MutableLayoutList();
-    if (!FetchLayoutList(layouts)) return false;
+    if (!FetchLayoutList()) return false;
+    std::span<const HKL> layouts = Listed();
     return std::all_of(layouts.begin(), layouts.end(), LoadLayoutByLanguage);
 }
 
-const std::vector<HKL>& LayoutList() {
-    return MutableLayoutList();
+std::span<const HKL> LayoutList() {
+    return Listed();
 }
 
-std::optional<HKL> LayoutAfter(const std::vector<HKL>& list, HKL layout) {
+std::optional<HKL> LayoutAfter(std::span<const HKL> list, HKL layout) {
     auto found = std::find(list.begin(), list.end(), layout);
     if (found == list.end()) return std::nullopt;
     ++found;

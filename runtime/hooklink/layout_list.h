@@ -1,13 +1,19 @@
 // The keyboard layouts installed on the system, and the switch of a window to the next.
+// The hook library carries this code into other processes; it keeps no C++ runtime
+// there, so the list lives in a fixed table instead of on the heap.
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <optional>
-#include <vector>
+#include <span>
+
+// More layouts than any system installs; a longer list is cut to this many.
+inline constexpr size_t kMaxLayouts = 256;
 
 // Fetches the installed layouts in the platform's order and loads each by name.
 bool InitLayoutList();
-const std::vector<HKL>& LayoutList();
+std::span<const HKL> LayoutList();
 
 // Switches the calling thread, and tells `window`, to the layout after `layout`.
 // window 0: the foreground window; layout 0: the layout of the window's thread.
@@ -15,4 +21,4 @@ const std::vector<HKL>& LayoutList();
 void NextLayout(HWND window, HKL layout);
 
 // The entry after `layout`, the first after the last; nothing when it is not listed.
-std::optional<HKL> LayoutAfter(const std::vector<HKL>& list, HKL layout);
+std::optional<HKL> LayoutAfter(std::span<const HKL> list, HKL layout);

@@ -1,6 +1,6 @@
 #include "runtime/hooklink/shared_data.h"
 
-#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -20,9 +20,12 @@ bool TSharedBlock::Open(uint32_t size, const char* name) {
 }
 
 bool TSharedBlock::CreateAccessEvent(const char* name) {
+    static constexpr char kSuffix[] = "_Access";
     char eventName[MAX_PATH];
-    int length = std::snprintf(eventName, sizeof eventName, "%s_Access", name);
-    if (length < 0 || length >= static_cast<int>(sizeof eventName)) return false;
+    size_t length = strnlen(name, sizeof eventName);
+    if (length + sizeof kSuffix > sizeof eventName) return false;
+    std::memcpy(eventName, name, length);
+    std::memcpy(eventName + length, kSuffix, sizeof kSuffix);
     accessEvent_ = CreateEventA(nullptr, TRUE, TRUE, eventName);
     return accessEvent_ != nullptr;
 }
@@ -56,7 +59,12 @@ void TSharedBlock::Signal() {
     if (accessEvent_ != nullptr) SetEvent(accessEvent_);
 }
 
+namespace {
+// At namespace scope rather than function scope: a guarded local would bring the C++
+// runtime's thread support into the hook library.
+TSharedBlock gBlock;
+}  // namespace
+
 TSharedBlock& SharedBlock() {
-    static TSharedBlock block;
-    return block;
+    return gBlock;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "runtime/hooklink/layout_list.h"
 #include "tests/hooklink/test_windows.h"
@@ -37,7 +38,7 @@ TEST(LayoutAfter, ReportsALayoutMissingFromTheList) {
 
 TEST(LayoutList, HoldsTheInstalledLayoutsWithTheCurrentOne) {
     ASSERT_TRUE(InitLayoutList());
-    const std::vector<HKL>& list = LayoutList();
+    std::span<const HKL> list = LayoutList();
     ASSERT_FALSE(list.empty());
     EXPECT_EQ(static_cast<int>(list.size()), GetKeyboardLayoutList(0, nullptr));
     EXPECT_NE(std::find(list.begin(), list.end(), GetKeyboardLayout(0)), list.end());
