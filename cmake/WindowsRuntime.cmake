@@ -43,3 +43,36 @@ foreach(dll_path ${pendrel_runtime_dlls})
   list(APPEND pendrel_copied_dlls ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll})
 endforeach()
 add_custom_target(pendrel_runtime_dlls ALL DEPENDS ${pendrel_copied_dlls})
+
+# The 64-bit modules import the C++ runtime and our own DLLs by ordinal, through import
+# libraries made from the very DLLs they load (cmake/ordinal_import_library.sh says why).
+# The 32-bit build keeps its imports by name: no machine here can run it to prove its ordinals.
+set(pendrel_ordinal_imports ${CMAKE_CURRENT_LIST_DIR}/ordinal_import_library.sh)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(cxx_runtime_dll ${pendrel_runtime_dlls})
+  list(FILTER cxx_runtime_dll INCLUDE REGEX "/libstdc\\+\\+-6\\.dll$")
+  set(PENDREL_CXX_RUNTIME_IMPORTS ${CMAKE_BINARY_DIR}/lib/libstdc++-by-ordinal.a)
+  if(NOT EXISTS ${PENDREL_CXX_RUNTIME_IMPORTS} OR ${cxx_runtime_dll} IS_NEWER_THAN ${PENDREL_CXX_RUNTIME_IMPORTS}
+     OR ${pendrel_ordinal_imports} IS_NEWER_THAN ${PENDREL_CXX_RUNTIME_IMPORTS})
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+    execute_process(COMMAND bash ${pendrel_ordinal_imports} ${CMAKE_OBJDUMP} ${CMAKE_DLLTOOL} ${cxx_runtime_dll}
+                            ${PENDREL_CXX_RUNTIME_IMPORTS}
+                    RESULT_VARIABLE made)
+    if(NOT made EQUAL 0)
+      message(FATAL_ERROR "Cannot make the ordinal import library of ${cxx_runtime_dll}")
+    endif()
+  endif()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${cxx_runtime_dll} ${pendrel_ordinal_imports})
+endif()
+
+# Replaces the import library that the linker wrote for a DLL of ours with one by ordinal.
+# It is made again at every link of the DLL, whose ordinals follow its sorted export names,
+# and every module linked against it is linked again then.
+function(pendrel_import_by_ordinal target)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    add_custom_command(TARGET ${target} POST_BUILD
+                       COMMAND bash ${pendrel_ordinal_imports} ${CMAKE_OBJDUMP} ${CMAKE_DLLTOOL}
+                               $<TARGET_FILE:${target}> $<TARGET_LINKER_FILE:${target}>
+                       VERBATIM)
+  endif()
+endfunction()
