@@ -198,6 +198,7 @@ TMetaClass BuildMetaClass(const char* name, TClass parent) {
     TMetaClass meta(name, parent, factory);
     TClassBuilder<T> builder(meta);
     T::DeclareProperties(builder);
+    meta.ShrinkToFit();
     return meta;
 }
 

@@ -53,6 +53,12 @@ TPropInfo& TMetaClass::AddProperty(TPropInfo info) {
     return properties_.back();
 }
 
+void TMetaClass::ShrinkToFit() {
+    properties_.shrink_to_fit();
+    methods_.shrink_to_fit();
+    fields_.shrink_to_fit();
+}
+
 void TMetaClass::AddMethod(TPublishedMethod method) {
     for (auto& existing : methods_)
         if (SameText(existing.Name, method.Name)) {

@@ -49,6 +49,10 @@ public:
     TPropInfo& AddProperty(TPropInfo info);
     void AddMethod(TPublishedMethod method);
     void AddField(TPublishedField field);
+    // Once the class is declared: gives back the room that growing the tables left unused.
+    // A class copies its ancestors' properties, about half a kilobyte each, and adding its
+    // own to that copy leaves room for as many again (a quarter of the keyboard's tables).
+    void ShrinkToFit();
 
 private:
     std::string name_;
