@@ -21,7 +21,7 @@ bool FetchLayoutList() {
     return count > 0;
 }
 
-// The name of the layout that a language's default layout has: "%08X" of the language.
+// The name of a language's default layout: the language in eight hexadecimal digits.
 void LanguageLayoutName(unsigned language, char (&name)[KL_NAMELENGTH]) {
     static constexpr char kHexDigits[] = "0123456789ABCDEF";
     for (int digit = KL_NAMELENGTH - 2; digit >= 0; --digit, language >>= 4) name[digit] = kHexDigits[language & 0xF];

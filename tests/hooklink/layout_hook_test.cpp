@@ -75,6 +75,28 @@ TEST_F(LayoutHook, HookLibraryIsLoadedFromTheProgramsFolder) {
     EXPECT_FALSE(IsLayoutHookSet());
 }
 
+// Other processes load the hook library without looking in our folder: it may need nothing
+// but the system's own DLLs, the C++ runtime's included.
+TEST_F(LayoutHook, HookLibraryNeedsOnlyTheSystemsDlls) {
+    HMODULE library = LoadLibraryExA((ProgramFolder() + "Trellin.dll").c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(library, nullptr);
+    const auto* base = reinterpret_cast<const BYTE*>(library);
+    const auto* headers =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    char system[MAX_PATH];
+    ASSERT_GT(GetSystemDirectoryA(system, MAX_PATH), 0u);
+    std::string notFromTheSystem;
+    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name;
+         ++entry) {
+        const std::string name = reinterpret_cast<const char*>(base + entry->Name);
+        if (GetFileAttributesA((std::string(system) + "\\" + name).c_str()) == INVALID_FILE_ATTRIBUTES)
+            notFromTheSystem += name + " ";
+    }
+    FreeLibrary(library);
+    EXPECT_EQ(notFromTheSystem, "");
+}
+
 TEST_F(LayoutHook, RemovingWithoutHookDoesNothing) {
     RemoveLayoutHook();
     EXPECT_FALSE(IsLayoutHookSet());
