@@ -45,7 +45,14 @@ export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
 fi
-apt-get update
+# A mirror that is being synced fails one index now and then; an index that
+# could not be fetched is retried, and the install below tells whether the
+# lists it has are enough.
+for attempt in 1 2 3; do
+    apt-get update && break
+    echo "setup: apt-get update failed (attempt $attempt of 3)" >&2
+    (( attempt < 3 )) && sleep $(( attempt * 15 ))
+done
 
 if (( ${#missing_required[@]} > 0 )); then
     echo "setup: installing ${missing_required[*]}"
