@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "exceptions.h"
 
 void TStream::ReadBuffer(void* buffer, int32_t count) {
@@ -142,7 +144,20 @@ int64_t TConstMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
     return position_;
 }
 
+namespace {
+// Some C libraries open a folder like a file and then report nonsense sizes; others refuse it
+// with a reason that does not say why. Either way the caller learns that it is a folder.
+bool IsFolder(const std::string& fileName) {
+    struct stat info;
+    return stat(fileName.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR;
+}
+}  // namespace
+
 TFileStream::TFileStream(const std::string& fileName, TFileMode mode) : fileName_(fileName) {
+    if (IsFolder(fileName)) {
+        if (mode == TFileMode::Create) throw EFCreateError("Cannot create file \"" + fileName + "\". It is a folder");
+        throw EFOpenError("Cannot open file \"" + fileName + "\". It is a folder");
+    }
     const char* how = mode == TFileMode::OpenRead ? "rb" : mode == TFileMode::Create ? "wb" : "r+b";
     file_ = std::fopen(fileName.c_str(), how);
     if (!file_) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -121,9 +120,6 @@ TBytes ReadPlain(TStream& file, int64_t fileSize, const std::string& fileName) {
 }
 
 TBytes ReadFileContent(const std::string& fileName) {
-    // Some C libraries open a folder like a file and then report nonsense sizes.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(fileName, ignored)) throw EFOpenError("Cannot open file \"" + fileName + "\". It is a folder");
     TFileStream file(fileName, TFileMode::OpenRead);
     const int64_t fileSize = file.GetSize();
     uint8_t magic[sizeof kCompressedFileMagic];

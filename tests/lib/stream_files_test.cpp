@@ -193,10 +193,17 @@ TEST(StreamFileErrors, MissingFileRaisesOpenErrorNamingIt) {
     }
 }
 
-TEST(StreamFileErrors, LoadingAFolderRaisesOpenError) {
+TEST(StreamFileErrors, LoadingOrSavingAFolderSaysItIsOne) {
     TTempFolder folder;
-    TMemoryStream in;
-    EXPECT_THROW(HLoadStream(&in, folder.Path().string().c_str()), EFOpenError);
+    const std::string path = folder.Path().string();
+    TMemoryStream stream;
+    try {
+        HLoadStream(&stream, path.c_str());
+        ADD_FAILURE() << "loaded a folder";
+    } catch (const EFOpenError& error) {
+        EXPECT_NE(error.Message.find("It is a folder"), std::string::npos) << error.Message;
+    }
+    EXPECT_THROW(TFileStream(path, TFileMode::Create), EFCreateError);
 }
 
 TEST(StreamFileErrors, SavingIntoAMissingFolderRaisesCreateError) {
