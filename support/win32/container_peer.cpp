@@ -1,10 +1,12 @@
 #include "container_peer.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "control_painter.h"
 #include "gdi_color.h"
 #include "module_instance.h"
+#include "support/gdi/paint_bands.h"
 #include "wide_text.h"
 #include "win32_error.h"
 
@@ -113,11 +115,38 @@ void TContainerPeer::PaintClient(HDC dc, const RECT& area) {
     PaintDesignOverlay(Control(), dc);
 }
 
+namespace {
+// The off-screen copy is made for a band of rows at a time: a copy of a whole wide keyboard
+// would be the largest allocation its start-up makes. A band is at least kMinBandRows high, so
+// that rows of keys fit into one and are painted once.
+constexpr LONG kBandPixels = 64 * 1024;
+constexpr LONG kMinBandRows = 64;
+
+std::vector<int> BandEdges(const TWinControl& control, const RECT& area) {
+    std::vector<TRowSpan> spans;
+    for (int i = 0; i < control.ControlCount(); ++i) {
+        const TControl& child = *control.Controls(i);
+        if (!child.GetVisible() || child.Is<TWinControl>()) continue;
+        const TRect bounds = child.BoundsRect();
+        spans.push_back({bounds.Top, bounds.Bottom});
+    }
+    const LONG maxRows = std::max(kMinBandRows, kBandPixels / (area.right - area.left));
+    return PaintBandEdges(area.top, area.bottom, maxRows, std::move(spans));
+}
+}  // namespace
+
 void TContainerPeer::Paint() {
     const TPaintScope paint(Wnd());
     if (IsRectEmpty(&paint.Area())) return;
-    const TPaintBuffer buffer(paint.Dc(), paint.Area());
-    if (!buffer.Dc()) return PaintClient(paint.Dc(), paint.Area());
-    PaintClient(buffer.Dc(), paint.Area());
-    buffer.CopyToTarget();
+    const std::vector<int> edges = BandEdges(Control(), paint.Area());
+    for (size_t i = 1; i < edges.size(); ++i) {
+        const RECT band{paint.Area().left, edges[i - 1], paint.Area().right, edges[i]};
+        const TPaintBuffer buffer(paint.Dc(), band);
+        if (!buffer.Dc()) {
+            PaintClient(paint.Dc(), band);
+            continue;
+        }
+        PaintClient(buffer.Dc(), band);
+        buffer.CopyToTarget();
+    }
 }
