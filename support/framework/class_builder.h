@@ -191,15 +191,17 @@ TObject* ConstructForClass(TComponent* owner) {
 }
 
 template <class T>
+void DeclareClass(TMetaClass& meta) {
+    TClassBuilder<T> builder(meta);
+    T::DeclareProperties(builder);
+}
+
+template <class T>
 TMetaClass BuildMetaClass(const char* name, TClass parent) {
     TMetaClass::Factory factory = nullptr;
     if constexpr (!std::is_abstract_v<T> && (std::is_constructible_v<T, TComponent*> || std::is_default_constructible_v<T>))
         factory = &ConstructForClass<T>;
-    TMetaClass meta(name, parent, factory);
-    TClassBuilder<T> builder(meta);
-    T::DeclareProperties(builder);
-    meta.ShrinkToFit();
-    return meta;
+    return TMetaClass(name, parent, factory, &DeclareClass<T>);
 }
 
 // In the class body: class metadata and the hook that declares the published properties.
@@ -215,6 +217,6 @@ private:
 // In the class's source file.
 #define PENDREL_IMPLEMENT_CLASS(Class)                                                      \
     const TMetaClass& Class::StaticClass() {                                                \
-        static const TMetaClass meta = BuildMetaClass<Class>(#Class, &inherited::StaticClass()); \
+        static TMetaClass meta = BuildMetaClass<Class>(#Class, &inherited::StaticClass()); \
         return meta;                                                                        \
     }

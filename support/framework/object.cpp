@@ -1,5 +1,8 @@
 #include "object.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "exceptions.h"
 
 const TMetaClass& TObject::StaticClass() {
@@ -13,13 +16,23 @@ const std::string& TObject::ClassName() const { return ClassType()->ClassName();
 
 bool TObject::InheritsFrom(TClass ancestor) const { return ClassType()->InheritsFrom(ancestor); }
 
-TMetaClass::TMetaClass(std::string name, TClass parent, Factory factory)
-    : name_(std::move(name)), parent_(parent), factory_(factory) {
-    if (parent_) {
-        properties_ = parent_->properties_;
-        methods_ = parent_->methods_;
-        fields_ = parent_->fields_;
-    }
+TMetaClass::TMetaClass(std::string name, TClass parent, Factory factory, Declare declare)
+    : name_(std::move(name)), parent_(parent), factory_(factory), declare_(declare) {
+    if (!declare_) InheritTables();
+}
+
+void TMetaClass::InheritTables() {
+    if (!parent_) return;
+    properties_ = parent_->Properties();
+    methods_ = parent_->Methods();
+    fields_ = parent_->Fields();
+}
+
+void TMetaClass::DeclareNow() {
+    const Declare declare = std::exchange(declare_, nullptr);
+    InheritTables();
+    declare(*this);
+    ShrinkToFit();
 }
 
 bool TMetaClass::InheritsFrom(TClass ancestor) const {
@@ -34,27 +47,35 @@ TObject* TMetaClass::CreateInstance(TComponent* owner) const {
 }
 
 const TPropInfo* TMetaClass::FindProperty(const std::string& name) const {
-    for (const auto& prop : properties_)
-        if (SameText(prop.Name, name)) return &prop;
+    EnsureDeclared();
+    for (const TPropInfo* prop : properties_.entries_)
+        if (SameText(prop->Name, name)) return prop;
     return nullptr;
 }
 
 const TPublishedMethod* TMetaClass::FindMethod(const std::string& name) const {
+    EnsureDeclared();
     for (const auto& method : methods_)
         if (SameText(method.Name, name)) return &method;
     return nullptr;
 }
 
 TPropInfo& TMetaClass::AddProperty(TPropInfo info) {
+    TPropInfo& own = *ownProperties_.emplace_back(std::make_unique<TPropInfo>(std::move(info)));
     // A descendant that declares an inherited property again replaces it in its place.
-    for (auto& prop : properties_)
-        if (SameText(prop.Name, info.Name)) return prop = std::move(info);
-    properties_.push_back(std::move(info));
-    return properties_.back();
+    auto& entries = properties_.entries_;
+    const auto same = std::find_if(entries.begin(), entries.end(),
+                                   [&own](const TPropInfo* prop) { return SameText(prop->Name, own.Name); });
+    if (same != entries.end())
+        *same = &own;
+    else
+        entries.push_back(&own);
+    return own;
 }
 
 void TMetaClass::ShrinkToFit() {
-    properties_.shrink_to_fit();
+    properties_.entries_.shrink_to_fit();
+    ownProperties_.shrink_to_fit();
     methods_.shrink_to_fit();
     fields_.shrink_to_fit();
 }

@@ -6,7 +6,7 @@ const TPropInfo* GetPropInfo(const TObject& object, const std::string& name) {
     return object.ClassType()->FindProperty(name);
 }
 
-const std::vector<TPropInfo>& GetPropList(const TObject& object) { return object.ClassType()->Properties(); }
+const TPropList& GetPropList(const TObject& object) { return object.ClassType()->Properties(); }
 
 bool IsStoredProp(const TObject& object, const TPropInfo& prop) { return !prop.IsStored || prop.IsStored(object); }
 

@@ -10,6 +10,7 @@
 
 class TObject;
 class TMetaClass;
+class TPropList;
 
 struct TPropInfo {
     std::string Name;
@@ -66,7 +67,7 @@ struct TPublishedField {
 
 // Property access by name, for the streaming system and the designer's inspector.
 const TPropInfo* GetPropInfo(const TObject& object, const std::string& name);
-const std::vector<TPropInfo>& GetPropList(const TObject& object);
+const TPropList& GetPropList(const TObject& object);
 bool IsStoredProp(const TObject& object, const TPropInfo& prop);
 // True when the property holds its default (so it is not written).
 bool IsDefaultPropValue(const TObject& object, const TPropInfo& prop);
