@@ -13,7 +13,15 @@ void ShowScrollPosition(HWND wnd, int bar, const TControlScrollBar& scrollBar, i
         info.nPage = static_cast<UINT>(std::max(0, clientSize));
         info.nPos = scrollBar.GetPosition();
     }
-    SetScrollInfo(wnd, bar, &info, TRUE);
+    // Setting a bar redraws the window's frame, even to what it shows already; a layout being
+    // read would do that twice for every key it adds.
+    SCROLLINFO shown{};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    const bool same = GetScrollInfo(wnd, bar, &shown) ? shown.nMin == info.nMin && shown.nMax == info.nMax &&
+                                                             shown.nPage == info.nPage && shown.nPos == info.nPos
+                                                       : info.nMax == 0;
+    if (!same) SetScrollInfo(wnd, bar, &info, TRUE);
 }
 
 // The position a scroll bar request asks for; the current one for requests that ask none.
