@@ -3,7 +3,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <unordered_map>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "input_events.h"
 #include "module_instance.h"
@@ -13,8 +15,38 @@
 #include "window_message_hook.h"
 
 namespace {
-std::unordered_map<HWND, TWin32WindowPeer*>& Peers() {
-    static std::unordered_map<HWND, TWin32WindowPeer*> peers;
+// The peers of the windows that controls own, sorted by window: a handful in the keyboard, a few
+// hundred in the designer, looked up for every message.
+class TPeerTable {
+    using Entry = std::pair<HWND, TWin32WindowPeer*>;
+    std::vector<Entry> entries_;
+
+    template <class Entries>
+    static auto Position(Entries& entries, HWND wnd) {
+        return std::lower_bound(entries.begin(), entries.end(), wnd,
+                                [](const Entry& entry, HWND key) { return std::less<HWND>()(entry.first, key); });
+    }
+
+public:
+    TWin32WindowPeer* Find(HWND wnd) const {
+        const auto at = Position(entries_, wnd);
+        return at != entries_.end() && at->first == wnd ? at->second : nullptr;
+    }
+    void Set(HWND wnd, TWin32WindowPeer* peer) {
+        const auto at = Position(entries_, wnd);
+        if (at != entries_.end() && at->first == wnd)
+            at->second = peer;
+        else
+            entries_.insert(at, {wnd, peer});
+    }
+    void Remove(HWND wnd) {
+        const auto at = Position(entries_, wnd);
+        if (at != entries_.end() && at->first == wnd) entries_.erase(at);
+    }
+};
+
+TPeerTable& Peers() {
+    static TPeerTable peers;
     return peers;
 }
 
@@ -232,8 +264,7 @@ TPoint TWin32WindowPeer::ClientOrigin() const {
 }
 
 TWin32WindowPeer* TWin32WindowPeer::FromHandle(HWND wnd) {
-    const auto found = Peers().find(wnd);
-    return found == Peers().end() ? nullptr : found->second;
+    return Peers().Find(wnd);
 }
 
 LRESULT TWin32WindowPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -320,11 +351,11 @@ LRESULT CALLBACK TWin32WindowPeer::WindowProc(HWND wnd, UINT message, WPARAM wPa
 
 void TWin32WindowPeer::Attach(HWND wnd) {
     wnd_ = wnd;
-    Peers()[wnd] = this;
+    Peers().Set(wnd, this);
 }
 
 void TWin32WindowPeer::Detach() {
-    Peers().erase(wnd_);
+    Peers().Remove(wnd_);
     wnd_ = nullptr;
 }
 
