@@ -123,6 +123,9 @@ constexpr LONG kBandPixels = 64 * 1024;
 constexpr LONG kMinBandRows = 64;
 
 std::vector<int> BandEdges(const TWinControl& control, const RECT& area) {
+    // A repaint of a key or two, the usual one, fits into one band and needs no look at the keys.
+    const LONG maxRows = std::max(kMinBandRows, kBandPixels / (area.right - area.left));
+    if (area.bottom - area.top <= maxRows) return {area.top, area.bottom};
     std::vector<TRowSpan> spans;
     for (int i = 0; i < control.ControlCount(); ++i) {
         const TControl& child = *control.Controls(i);
@@ -130,7 +133,6 @@ std::vector<int> BandEdges(const TWinControl& control, const RECT& area) {
         const TRect bounds = child.BoundsRect();
         spans.push_back({bounds.Top, bounds.Bottom});
     }
-    const LONG maxRows = std::max(kMinBandRows, kBandPixels / (area.right - area.left));
     return PaintBandEdges(area.top, area.bottom, maxRows, std::move(spans));
 }
 }  // namespace
